@@ -9,6 +9,7 @@ struct ShopRecord;
 
 constexpr int kPlayerSlots = 4;
 constexpr int kSlotNameBytes = 24;
+constexpr int kNoMachine = 16;  // hallCursor and seatedMachine while there is none
 
 struct PlayerSlot {
   int32_t slotNumber;       // 0..3 for P1..P4; the machine's occupant code is slotNumber + 2
@@ -34,3 +35,15 @@ extern CurrentSlotRef CurrentSlot;
 
 // Is this machine the one the current player sits at?
 bool IsCurrentPlayersMachine(const MachineRecord& m);
+
+// Slot i back to "outside the shop that is open": no name, no seat, the shop's placeholder.
+void ResetPlayerSlot(int slot);
+
+// Makes slot i current (no screens change here; the shell does that around it).
+void MakeSlotCurrent(int slot);
+
+// The slot holding this player's name, or null. An empty name names no player.
+PlayerSlot* FindSlotByName(const char* name);
+
+// Is the slot seated at a floor machine?
+bool SlotIsSeated(const PlayerSlot& slot);
