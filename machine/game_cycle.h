@@ -16,6 +16,9 @@ void StopReel(MachineRecord& m, int reel);
 // Once per tick for every floor machine of both shops.
 void MachineTick(MachineRecord& m);
 
+// The bonus starts of machine No.1's family: a single bonus, a JAC stage, a big bonus.
+void StartLinedUpBonus(MachineRecord& m);
+
 // Slow ticks the reels must wait after the previous start before they start again.
 constexpr int kMinimumSpinInterval = 24;
 // Slow ticks after which a spinning reel is stopped automatically.

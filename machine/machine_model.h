@@ -6,18 +6,31 @@
 
 #include "machine/machine_record.h"
 
-// Sound ids (WAVE resources) the game cycle requests, and how the pay-out paces itself.
+// How a machine's game cycle differs: the sound ids it requests (0 for none), the pace of
+// its pay-out, its bonus lamps' bookkeeping and how JAC games are played.
 struct CycleRules {
   int soundSingleLinedUp;  // a single bonus was lined up
   int soundMedalBet;       // a medal was bet
+  int soundBetToCredit;    // a medal into a full bet went to the credit
   int soundLateLever;      // lever pulled before the minimum interval
   int soundReelStart;      // the reels start
   int soundReelRest;       // a reel comes to rest
   int soundMedalPaid;      // a medal was paid and more follow
-  int soundLastMedal;      // the last medal, or the credit just became full
-  // Machine No.1 pauses 3 slow ticks (and plays soundLastMedal) when the credit fills up
-  // and after the last medal; machine No.6 pays straight through.
-  bool pausesPayout;
+  int soundLastMedal;      // the last medal of a pay-out
+  int soundCreditFull;     // the credit became full during a pay-out
+  bool pauseOnCreditFull;     // three slow ticks before the rest goes to the tray
+  bool pauseAfterLastMedal;   // the next game waits three slow ticks more
+  int newGameRedraw;          // lamps redrawn at the first medal or bet of a game
+  bool newGameClearsJacStage; // outside a bonus the first bet clears the stage number
+  bool leverNumbersJacStage;  // the lever sets the stage number: 1 in JAC play, else 0
+  bool slowIntervalInStages;  // while a stage is numbered the minimum interval doubles
+  bool digitsRedrawWhileWaiting;  // digits redrawn every 4 ticks while spinWait < 30
+  // JAC games without the lever: the reels keep turning between JAC games and each stop of
+  // a turning reel is one JAC game, whose win stop control decides.
+  bool jacPlayWithoutLever;
+  bool payoutEndClearsStage;  // a pay-out ending outside any bonus clears the stage lamps
+  // Starts the bonus lined up in the game whose pay-out just ended, at most one.
+  void (*startBonus)(MachineRecord& m);
 };
 
 struct MachineModel {

@@ -137,8 +137,8 @@ static_assert(offsetof(MachineRecord, medals) == 43 * 4, "field 43");
 // Maximum bet of the game in progress: one medal while a JAC stage or single bonus runs.
 inline int MaxBet(const MachineRecord& m) { return m.jacWins != 0 ? 1 : 3; }
 
-// Sound requests never overwrite a pending "stop the sound now".
+// Sound requests never overwrite a pending "stop the sound now". Id 0 is "no sound".
 inline void RequestSound(MachineRecord& m, int waveId) {
-  if (m.soundRequest >= 0) m.soundRequest = waveId;
+  if (waveId != 0 && m.soundRequest >= 0) m.soundRequest = waveId;
 }
 inline void RequestSoundStop(MachineRecord& m) { m.soundRequest = kMarker; }

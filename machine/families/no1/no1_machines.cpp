@@ -1,5 +1,6 @@
 // Machine No.1, "Orlido 2": its reel strips, symbol translation, lottery tables and sounds.
 #include "machine/families/no1/no1_family.h"
+#include "machine/game_cycle.h"
 #include "machine/machine_catalog.h"
 
 const MachineModel kMachineNo1 = {
@@ -20,7 +21,27 @@ const MachineModel kMachineNo1 = {
     {409, 407, 407, 407, 407, 300},       // regular bonus
     {3641, 3227, 2731, 1638, 1074, 950},  // enter the single-bonus high mode
     {218, 218, 299, 299, 299, 299},       // leave the high mode, per game
-    {703, 704, 705, 706, 707, 708, 709, true},
+    {
+        .soundSingleLinedUp = 703,
+        .soundMedalBet = 704,
+        .soundBetToCredit = 0,
+        .soundLateLever = 705,
+        .soundReelStart = 706,
+        .soundReelRest = 707,
+        .soundMedalPaid = 708,
+        .soundLastMedal = 709,
+        .soundCreditFull = 709,
+        .pauseOnCreditFull = true,
+        .pauseAfterLastMedal = true,
+        .newGameRedraw = RedrawBonusLamps | RedrawBigChanceLamp,
+        .newGameClearsJacStage = true,
+        .leverNumbersJacStage = false,
+        .slowIntervalInStages = false,
+        .digitsRedrawWhileWaiting = false,
+        .jacPlayWithoutLever = false,
+        .payoutEndClearsStage = false,
+        .startBonus = StartLinedUpBonus,
+    },
     No1LotteryDraw,
     No1StopControl,
     No1LineMask,
