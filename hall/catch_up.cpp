@@ -109,7 +109,9 @@ int32_t ElapsedSeconds(const CalendarTime& from, const CalendarTime& to) {
   if (years < 0) return -1;
   int32_t s = (((to.dayOfYear - from.dayOfYear) * 24 + to.hour - from.hour) * 60 + to.minute -
                from.minute) * 60 + to.second - from.second;
-  if (years > 0) s += (LeapYear(to.years + 1900) ? 366 : 365) * kSecondsPerDay;
+  // The days of the year that was left: the year of `from`. (Counting the days of the year of
+  // `to` would make a short gap over New Year's Eve into a leap year a day too long.)
+  if (years > 0) s += (LeapYear(from.years + 1900) ? 366 : 365) * kSecondsPerDay;
   return s;
 }
 
