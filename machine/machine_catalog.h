@@ -3,4 +3,7 @@
 
 #include "machine/machine_model.h"
 
-extern const MachineModel kMachineNo1;
+extern const MachineModel kMachineNo1;  // Orlido 2
+extern const MachineModel kMachineNo2;  // Vexamira
+extern const MachineModel kMachineNo6;  // Quessida
+extern const MachineModel kMachineNo7;  // Brakolo

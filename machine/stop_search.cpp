@@ -2,6 +2,7 @@
 // candidate slides, each checked against at most five prepared lines.
 #include "machine/stop_search.h"
 
+#include "machine/game_random.h"
 #include "machine/pay_lines.h"
 #include "machine/reel_geometry.h"
 
@@ -84,12 +85,45 @@ int LastReelSlide(const StopView& v, int reel, int target) {
     int row = list.entry[i].row;
     int n = FindSlide(v, row, reel, target);
     if (SearchSymbol(v, reel, row, n, target) == target) return n;  // the role is lined up
-    start = n - 1;
-    if (start < 0) return -1;  // nothing left to try below: the reel spins on
+    // The search below starts under the slide that missed. When nothing is left below it
+    // (a machine whose failed search falls back to the smallest slide), the reel would spin
+    // on at every position and never stop: search all slides instead, as when no prepared
+    // line carries the target.
+    start = n - 1 >= 0 ? n - 1 : kMaxSlide;
     break;
   }
   for (int n = start; n >= 0; --n) {
     if (!CompletesReach(v, list, reel, n) && !CherryForbidden(v, target, reel, n)) return n;
   }
   return -1;
+}
+
+int BonusLine(const MachineRecord& m) {
+  static const int kBet2[] = {LineTop, LineBottom};
+  static const int kBet3[] = {LineDiagonalDown, LineTop, LineBottom, LineDiagonalUp};
+  switch (m.bet) {
+    case 1: return LineMiddle;
+    case 2: return kBet2[GameRand() % 2];
+    case 3: return kBet3[GameRand() % 4];
+    default: return m.targetLine;
+  }
+}
+
+int SpreadLine(const MachineRecord& m) {
+  static const int kBet2[] = {LineTop, LineMiddle, LineBottom};
+  static const int kBet3[] = {LineDiagonalDown, LineTop, LineMiddle, LineBottom, LineDiagonalUp};
+  switch (m.bet) {
+    case 1: return LineMiddle;
+    case 2: return kBet2[GameRand() % 3];
+    case 3: return kBet3[GameRand() % 5];
+    default: return m.targetLine;
+  }
+}
+
+int FirstSlideCompletingNothing(const StopView& v, int reel) {
+  ReachList list = BuildReachList(v, reel);
+  for (int n = 0; n <= kMaxSlide; ++n) {
+    if (!CompletesReach(v, list, reel, n)) return n;
+  }
+  return kMaxSlide + 1;
 }

@@ -50,3 +50,12 @@ int LastReelSlide(const StopView& v, int reel, int target);
 
 // How many reels are at rest, sliding or requested (this reel included): 1, 2 or 3.
 int StopsInGame(const MachineRecord& m);
+
+// Lines chosen at the first stop. A bonus line: the middle line for one medal, the top or
+// bottom for two, any line but the middle for three. A spread line: any open line. Any other
+// bet keeps the line chosen before.
+int BonusLine(const MachineRecord& m);
+int SpreadLine(const MachineRecord& m);
+
+// The first slide of 0..6 that completes no prepared line; 7 when every one does.
+int FirstSlideCompletingNothing(const StopView& v, int reel);

@@ -20,30 +20,6 @@ int No1ServedRole(int roleFlags) {
 
 namespace {
 
-// Line of a big bonus, a regular bonus or a cherry: any open line but the middle one when
-// more than one medal is bet.
-int BigLine(const MachineRecord& m) {
-  static const int kBet2[] = {LineTop, LineBottom};
-  static const int kBet3[] = {LineDiagonalDown, LineTop, LineBottom, LineDiagonalUp};
-  switch (m.bet) {
-    case 1: return LineMiddle;
-    case 2: return kBet2[GameRand() % 2];
-    case 3: return kBet3[GameRand() % 4];
-    default: return m.targetLine;
-  }
-}
-
-int SingleLine(const MachineRecord& m) {
-  static const int kBet2[] = {LineTop, LineMiddle, LineBottom};
-  static const int kBet3[] = {LineDiagonalDown, LineTop, LineMiddle, LineBottom, LineDiagonalUp};
-  switch (m.bet) {
-    case 1: return LineMiddle;
-    case 2: return kBet2[GameRand() % 3];
-    case 3: return kBet3[GameRand() % 5];
-    default: return m.targetLine;
-  }
-}
-
 // The fruit's line depends on which fruit was chosen: A above the middle, B below it.
 int FruitLine(const MachineRecord& m, int fruit) {
   bool a = fruit == SymbolFruitA;
@@ -65,12 +41,12 @@ int FirstStop(const StopView& v, MachineRecord& m, int reel, int role) {
     case RoleBig:
     case RoleRegular:
     case RoleCherry: {
-      m.targetLine = BigLine(m);
+      m.targetLine = BonusLine(m);
       m.targetSymbol = role == RoleBig ? SymbolSeven : role == RoleRegular ? SymbolBar : SymbolCherry;
       return FindSlide(v, RowOf(m.targetLine, reel), reel, m.targetSymbol);
     }
     case RoleSingle: {
-      m.targetLine = SingleLine(m);
+      m.targetLine = SpreadLine(m);
       int row = RowOf(m.targetLine, reel);
       int a = FindSlide(v, row, reel, SymbolPyramid);
       int b = FindSlide(v, row, reel, SymbolLamp);
