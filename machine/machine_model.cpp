@@ -12,7 +12,7 @@ const MachineModel& ActiveMachine() { return *activeModel; }
 void SelectMachine(const MachineModel& model) { activeModel = &model; }
 
 const MachineModel* MachineModelOfGame(int gameNumber) {
-  static const MachineModel* const kModels[] = {&kMachineNo1, &kMachineNo2, &kMachineNo6, &kMachineNo7};
+  static const MachineModel* const kModels[] = {&kMachineNo1, &kMachineNo2, &kMachineNo3, &kMachineNo4, &kMachineNo5, &kMachineNo6, &kMachineNo7};
   for (const MachineModel* model : kModels) {
     if (model->number == gameNumber) return model;
   }
