@@ -2,7 +2,8 @@
 // loads them, then the shops open and run for an hour with a player walking in and out.
 //
 // Input: byte 0 flags (bit 0: fix the checksums up first, so that the ranges and the hall tick
-// are reached and not only the checksum test), byte 1 the hour of the start, bytes 2-3 the
+// are reached and not only the checksum test), byte 1 the hour of the start (mod 24) and the
+// game whose machine stands in the hall (div 24, No.1 when not in this build), bytes 2-3 the
 // length of the hall file (little-endian, at most 6440), then the hall file, then the player
 // file. An accepted hall runs an hour of ticks; a refused one (fresh shops, already covered by
 // every other input) runs a minute.
@@ -23,6 +24,8 @@
 #include "hall/save_data.h"
 #include "hall/seats.h"
 #include "hall/shops.h"
+#include "hall/string_id.h"
+#include "hall/string_table.h"
 #include "hall/visits.h"
 #include "machine/game_random.h"
 #include "machine/machine_catalog.h"
@@ -32,7 +35,6 @@
 
 namespace {
 
-std::string hallPath;
 std::string playerPath;
 
 void SetUpOnce() {
@@ -45,14 +47,12 @@ void SetUpOnce() {
   if (folder == nullptr) std::abort();
   SetDocumentsFolder(folder);
   char path[kPathBytes];
-  if (!DataFolder("Kv4401.dat", path)) std::abort();
-  hallPath = path;
   if (!DataFolder("tavri.dat", path)) std::abort();
   playerPath = path;
 }
 
-void WriteBytes(const std::string& path, const uint8_t* data, size_t size) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+void WriteBytes(const char* path, const uint8_t* data, size_t size) {
+  std::FILE* f = std::fopen(path, "wb");
   if (f == nullptr) std::abort();
   if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
   std::fclose(f);
@@ -79,7 +79,7 @@ void CheckFloor() {
                    m.setting >= 0 && m.setting <= 5;
       if (!sound) __builtin_trap();
       for (int r = 0; r < kReelCount; ++r) {
-        if (m.reelPos[r] < 0 || m.reelPos[r] > 22 * 36) __builtin_trap();
+        if (m.reelPos[r] < 0 || m.reelPos[r] > 22 * ActiveMachine().symbolHeight) __builtin_trap();
       }
     }
     if (occupied != s.occupiedCount) __builtin_trap();
@@ -117,6 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
   uint8_t flags = data[0];
   int hour = data[1] % 24;
+  const MachineModel* model = MachineModelOfGame(data[1] / 24 % 7 + 1);
+  SelectMachine(model != nullptr ? *model : kMachineNo1);
   size_t hallSize = static_cast<size_t>(data[2]) | static_cast<size_t>(data[3]) << 8;
   data += 4;
   size -= 4;
@@ -133,10 +135,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FixChecksums(hall, hallSize, sizeof(ShopRecord));
     FixChecksums(players, playerSize, sizeof(PlayerRecord));
   }
-  std::remove(hallPath.c_str());
+  char hallPath[kPathBytes];
+  if (!DataFolder(GameText(ActiveMachine().number, TextHallFile), hallPath)) std::abort();
+  std::remove(hallPath);
   std::remove(playerPath.c_str());
   if (flags & 2) WriteBytes(hallPath, hall, hallSize);   // else: no hall file at all
-  if (flags & 4) WriteBytes(playerPath, players, playerSize);
+  if (flags & 4) WriteBytes(playerPath.c_str(), players, playerSize);
 
   int loaded = LoadData();
   StartSimClock(SecondsFromCivil(2026, 12, 7, hour, 59 - flags % 7, 30));

@@ -21,40 +21,62 @@ bool AllZero(const void* bytes, size_t count) {
   return true;
 }
 
-bool ReelsInRange(const MachineRecord& m, int symbolHeight) {
-  for (int r = 0; r < kReelCount; ++r) {
-    if (!In(m.reelPos[r], 0, 22 * symbolHeight)) return false;
-    // 1 spinning, the stop marker, 0 at rest, -n sliding n more symbols.
-    if (!InOrMarker(m.reelState[r], -kStripLength, 1)) return false;
-  }
-  return true;
-}
-
 bool IsLineBitOrNone(int32_t v) { return v == 0 || v == 1 || v == 2 || v == 4 || v == 8 || v == 16; }
 
 }  // namespace
 
-bool MachineRecordInRange(const MachineRecord& m, int symbolHeight) {
+const char* MachineFieldOutOfRange(const MachineRecord& m, int symbolHeight) {
   for (int d = 0; d < 3; ++d) {
-    if (!In(m.bigCountDay[d], 0, kDailyBigLimit)) return false;
+    if (!In(m.bigCountDay[d], 0, kDailyBigLimit)) return "bigCountDay";
   }
-  return In(m.occupant, 0, 5) && In(m.autoPlay, 0, 1) && In(m.streakMode, 0, 1) &&
-         In(m.reelRestMark, 0, 1) &&
-         (m.pendingNotice == NoticeNone || m.pendingNotice == NoticeOutOfMedals ||
-          m.pendingNotice == NoticeClosingTime) &&
-         In(m.stopOrder, 0, 1) && ReelsInRange(m, symbolHeight) &&
-         In(m.gamesSinceBig, 0, kCounterLimit) &&
-         (m.soundRequest == 0 || m.soundRequest == kMarker || In(m.soundRequest, 701, 710)) &&
-         In(m.roleFlags, 0, 1023) && In(m.setting, 0, 5) && In(m.bigStock, 0, kStockLimit) &&
-         In(m.highModeCount, 0, 128) && In(m.state, StateIdle, StateGameOver) &&
-         In(m.spinWait, 0, 1024) && In(m.stateTimer, -3, 1024) && In(m.litLines, 0, 31) &&
-         IsLineBitOrNone(m.targetLine) && In(m.targetSymbol, 0, 15) && In(m.bet, 0, 3) &&
-         InOrMarker(m.bigGames, 0, 30) && InOrMarker(m.jacWins, -1, 6) &&
-         InOrMarker(m.singleBonus, 0, 31) && In(m.jacGames, 0, 12) &&
-         In(m.payoutPending, 0, kMaxPayPerGame) && In(m.bigNet, -10000, 10000) &&
-         In(m.jacStage, 0, 9) && In(m.paidThisGame, 0, 9999) && In(m.credit, 0, kMaxCredit) &&
-         In(m.boxStacks, 0, kCounterLimit / 1600) && In(m.boxes, 0, 3) &&
-         In(m.jacSequence, 0, 6) && In(m.medals, 0, kCounterLimit) && m.credit <= m.medals;
+  for (int r = 0; r < kReelCount; ++r) {
+    if (!In(m.reelPos[r], 0, 22 * symbolHeight)) return "reelPos";
+    // 1 spinning, the stop marker, 0 at rest, -n sliding n more symbols.
+    if (!InOrMarker(m.reelState[r], -kStripLength, 1)) return "reelState";
+  }
+  if (!In(m.occupant, 0, 5)) return "occupant";
+  if (!In(m.autoPlay, 0, 1)) return "autoPlay";
+  if (!In(m.streakMode, 0, 1)) return "streakMode";
+  if (!In(m.reelRestMark, 0, 1)) return "reelRestMark";
+  if (m.pendingNotice != NoticeNone && m.pendingNotice != NoticeOutOfMedals &&
+      m.pendingNotice != NoticeClosingTime) {
+    return "pendingNotice";
+  }
+  if (!In(m.stopOrder, 0, 1)) return "stopOrder";
+  if (!In(m.gamesSinceBig, 0, kCounterLimit)) return "gamesSinceBig";
+  if (m.soundRequest != 0 && m.soundRequest != kMarker && !In(m.soundRequest, 701, 710)) {
+    return "soundRequest";
+  }
+  if (!In(m.roleFlags, 0, 1023)) return "roleFlags";
+  if (!In(m.setting, 0, 5)) return "setting";
+  if (!In(m.bigStock, 0, kStockLimit)) return "bigStock";
+  if (!In(m.highModeCount, 0, 128)) return "highModeCount";
+  if (!In(m.state, StateIdle, StateGameOver)) return "state";
+  if (!In(m.spinWait, 0, 1024)) return "spinWait";
+  // Counted while spinWait is below 1024, at up to twice its pace (stages of the No.2 family).
+  if (!In(m.stateTimer, -3, 4096)) return "stateTimer";
+  if (!In(m.litLines, 0, 31)) return "litLines";
+  if (!IsLineBitOrNone(m.targetLine)) return "targetLine";
+  if (!In(m.targetSymbol, 0, 15)) return "targetSymbol";
+  if (!In(m.bet, 0, 3)) return "bet";
+  if (!InOrMarker(m.bigGames, 0, 30)) return "bigGames";
+  if (!InOrMarker(m.jacWins, -1, 6)) return "jacWins";
+  if (!InOrMarker(m.singleBonus, 0, 31)) return "singleBonus";
+  if (!In(m.jacGames, 0, 12)) return "jacGames";
+  if (!In(m.payoutPending, 0, kMaxPayPerGame)) return "payoutPending";
+  if (!In(m.bigNet, -10000, 10000)) return "bigNet";
+  if (!In(m.jacStage, 0, 9)) return "jacStage";
+  if (!In(m.paidThisGame, 0, 9999)) return "paidThisGame";
+  if (!In(m.credit, 0, kMaxCredit) || m.credit > m.medals) return "credit";
+  if (!In(m.boxStacks, 0, kCounterLimit / 1600)) return "boxStacks";
+  if (!In(m.boxes, 0, 3)) return "boxes";
+  if (!In(m.jacSequence, 0, 6)) return "field 42";
+  if (!In(m.medals, 0, kCounterLimit)) return "medals";
+  return nullptr;
+}
+
+bool MachineRecordInRange(const MachineRecord& m, int symbolHeight) {
+  return MachineFieldOutOfRange(m, symbolHeight) == nullptr;
 }
 
 bool CalendarTimeInRange(const CalendarTime& t) {

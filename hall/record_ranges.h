@@ -18,6 +18,8 @@ constexpr int32_t kAmountLimit = 999999999;  // yen in a purse, a visit, a score
 
 // symbolHeight is the active machine's: a reel position runs from 0 to 22 symbols.
 bool MachineRecordInRange(const MachineRecord& m, int symbolHeight);
+// The name of the first field out of its range, or null when the record is in range.
+const char* MachineFieldOutOfRange(const MachineRecord& m, int symbolHeight);
 bool CalendarTimeInRange(const CalendarTime& t);
 bool ScoreEntryInRange(const ScoreEntry& e);
 // The level, count and last open time: the 44 bytes a rejected hall file may still keep.

@@ -7,6 +7,8 @@
 #include "hall/seats.h"
 #include "hall/shops.h"
 #include "hall/string_id.h"
+#include "machine/machine_catalog.h"
+#include "machine/machine_model.h"
 #include "machine/machine_reset.h"
 #include "shell/screen_id.h"
 #include "shell/shop_clock.h"
@@ -90,6 +92,22 @@ TEST_F(CustomersTest, FreeMachineWithRunningBonusDrawsACustomerAtTheBeat) {
       EXPECT_GE(Shops[ShopDay].occupiedCount, c.occupied + 1);
       EXPECT_EQ(HallChanged, 1);
     }
+  }
+}
+
+TEST_F(CustomersTest, SingleBonusCountsOnlyWhereItIsOne) {
+  MachineRecord m{};
+  m.singleBonus = kMarker;
+  EXPECT_TRUE(CustomerSeesBonus(m));  // game No.1
+  for (int game : {2, 5, 7}) {
+    MachineModel other = ActiveMachine();
+    other.number = game;  // the family keeps something else in that field
+    SelectMachine(other);
+    EXPECT_FALSE(CustomerSeesBonus(m)) << game;
+    m.jacWins = -1;
+    EXPECT_TRUE(CustomerSeesBonus(m)) << game;
+    m.jacWins = 0;
+    SelectMachine(kMachineNo1);
   }
 }
 

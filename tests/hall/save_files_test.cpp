@@ -298,6 +298,7 @@ TEST_F(SaveFilesTest, HallValueOutOfRangeRejectsLikeABadChecksum) {
       {"state", MachineOffset(0, 8, 24), 7, 6},
       {"spinWait", MachineOffset(0, 8, 25), 1025, 1024},
       {"stateTimer", MachineOffset(0, 8, 26), -4, -3},
+      {"stateTimer high", MachineOffset(0, 8, 26), 4097, 4096},
       {"targetLine", MachineOffset(0, 8, 28), 3, 16},
       {"bet", MachineOffset(0, 9, 30), 4, 3},
       {"bigGames", MachineOffset(0, 9, 31), 31, 30},
