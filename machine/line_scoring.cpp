@@ -17,7 +17,8 @@ int ScoreLineMask(const MachineModel& model, const MachineRecord& m, const Scori
     int x = w.cell[0][RowOf(line, 0)];
     int y = w.cell[1][RowOf(line, 1)];
     int z = w.cell[2][RowOf(line, 2)];
-    if ((x == y && y == z) || x == rules.cherrySymbol) mask |= line;
+    bool mixed = rules.mixedWin != nullptr && rules.mixedWin(x, y, z);
+    if ((x == y && y == z) || mixed || x == rules.cherrySymbol) mask |= line;
   }
   return mask;
 }

@@ -11,12 +11,15 @@ struct ScoringRules {
   int cherryRole;    // role cleared when the cherry shows on reel 1 in a scored row
   // Pay of one line of symbols x, y, z (reels 1, 2, 3); may clear roles and mark bonuses.
   int (*scoreLine)(MachineRecord& m, int x, int y, int z);
+  // A line of different symbols that pays as a full line (lit like one); null when none.
+  bool (*mixedWin)(int x, int y, int z);
 };
 
 // The window as scoring sees it: JAC play in force when the target is the JAC symbol.
 SymbolWindow ScoredWindow(const MachineModel& model, const MachineRecord& m);
 
-// Open lines of the bet whose three symbols are equal or whose reel-1 symbol is the cherry.
+// Open lines of the bet whose three symbols are equal, that pay as a mixed line, or whose
+// reel-1 symbol is the cherry.
 int ScoreLineMask(const MachineModel& model, const MachineRecord& m, const ScoringRules& rules);
 
 // The rows (only the middle one for a bet of 1), then with a bet of 3 the two diagonals; the

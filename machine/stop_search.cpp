@@ -56,7 +56,9 @@ ReachList BuildReachList(const StopView& v, int reel) {
     if (!(lines & line)) continue;
     int sa = SymbolAfter(v.model, v.m, a, RowOf(line, a), 0, jacPlay);
     int sb = SymbolAfter(v.model, v.m, b, RowOf(line, b), 0, jacPlay);
-    if (sa == sb) list.entry[list.count++] = ReachEntry{RowOf(line, reel), sa};
+    int completing = sa == sb ? 1 << sa : 0;
+    if (v.rules.mixedLine) completing |= v.rules.mixedLine(sa, sb);
+    if (completing) list.entry[list.count++] = ReachEntry{RowOf(line, reel), sa == sb ? sa : -1, completing};
   }
   return list;
 }
@@ -64,9 +66,8 @@ ReachList BuildReachList(const StopView& v, int reel) {
 bool CompletesReach(const StopView& v, const ReachList& list, int reel, int n) {
   bool jacPlay = JacPlayInForce(v.m, v.m.targetSymbol == v.model.jacSymbol);
   for (int i = 0; i < list.count; ++i) {
-    if (SymbolAfter(v.model, v.m, reel, list.entry[i].row, n, jacPlay) == list.entry[i].symbol) {
-      return true;
-    }
+    int s = SymbolAfter(v.model, v.m, reel, list.entry[i].row, n, jacPlay);
+    if (list.entry[i].completing & (1 << s)) return true;
   }
   return false;
 }

@@ -10,6 +10,9 @@ struct StopRules {
   int cherrySymbol;        // the cherry code kept off reel 1; -1 for no cherry rule
   int cherryFreeTargets;   // bit t set: target t may show a cherry on reel 1
   bool fallbackSmallest;   // a failed search takes the smallest allowed slide (else the largest)
+  // Symbols (bit mask) that complete a paying line of mixed symbols on the last reel, given
+  // the two stopped reels' symbols a and b on that line; null when no mixed line pays.
+  int (*mixedLine)(int a, int b);
 };
 
 // Everything a search looks at: the machine, its model and the family's rules.
@@ -21,10 +24,12 @@ struct StopView {
 
 constexpr int kMaxSlide = 6;  // searches look at slides 0..6; 7 is a last resort
 
-// A line the last reel would complete: the row on that reel and the symbol that completes it.
+// A line the last reel would complete: the row on that reel, the symbol both other reels show
+// there (-1 when they differ), and every symbol (bit mask) that would complete a paying line.
 struct ReachEntry {
   int row;
   int symbol;
+  int completing;
 };
 struct ReachList {
   int count;

@@ -42,7 +42,7 @@ int ScoreLine(MachineRecord& m, int x, int y, int z) {
   return 0;
 }
 
-const ScoringRules kNo1Scoring = {SymbolCherry, RoleCherry, ScoreLine};
+const ScoringRules kNo1Scoring = {SymbolCherry, RoleCherry, ScoreLine, nullptr};
 
 }  // namespace
 

@@ -8,6 +8,7 @@ const StopRules kNo1StopRules = {
     SymbolCherry,
     (1 << SymbolSeven) | (1 << SymbolBar) | (1 << SymbolCherry),
     false,
+    nullptr,
 };
 
 int No1ServedRole(int roleFlags) {

@@ -70,8 +70,8 @@ int ScoreLineNo7(MachineRecord& m, int x, int y, int z) {
   return 0;
 }
 
-const ScoringRules kNo2Scoring = {No2SymbolCherry, No2RoleCherry, ScoreLineNo2};
-const ScoringRules kNo7Scoring = {No2SymbolCherry, No2RoleCherry, ScoreLineNo7};
+const ScoringRules kNo2Scoring = {No2SymbolCherry, No2RoleCherry, ScoreLineNo2, nullptr};
+const ScoringRules kNo7Scoring = {No2SymbolCherry, No2RoleCherry, ScoreLineNo7, nullptr};
 
 }  // namespace
 

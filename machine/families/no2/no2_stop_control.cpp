@@ -8,7 +8,7 @@
 StopRules No2StopRules(const MachineRecord& m) {
   const int cherryFree = (1 << No2SymbolBig) | (1 << No2SymbolCherry) | (1 << No2SymbolRegular);
   bool cherryRuleOff = (m.roleFlags & No2RoleBellGrapeHigh) != 0;
-  return StopRules{cherryRuleOff ? -1 : No2SymbolCherry, cherryFree, true};
+  return StopRules{cherryRuleOff ? -1 : No2SymbolCherry, cherryFree, true, nullptr};
 }
 
 namespace {
@@ -163,6 +163,9 @@ int NearMissSecondStop(const StopView& v, const MachineRecord& m, int reel) {
 int StopControlFor(const MachineModel& model, MachineRecord& m, int reel, int role,
                    const RoleSymbols& symbols) {
   StopRules rules = No2StopRules(m);
+  // A near miss must not pay: without a role reel 1 keeps the cherry away even while it
+  // shows a bonus symbol.
+  if (role == 0) rules.cherryFreeTargets = 0;
   StopView v{model, m, rules};
   if (m.jacWins > 0) return JacGameStop(v, m, reel);
   switch (StopsInGame(m)) {

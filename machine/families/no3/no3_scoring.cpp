@@ -36,15 +36,21 @@ int Pay(MachineRecord& m, int symbol) {
   }
 }
 
+// Red seven before two bar sevens, or a peach before two peach pairs.
+bool MixedLine(int x, int y, int z) {
+  if (y != z) return false;
+  return (x == No3SymbolRedSeven && y == No3SymbolBarSeven) ||
+         (x == No3SymbolPeach && y == No3SymbolPeachPair);
+}
+
 int ScoreLine(MachineRecord& m, int x, int y, int z) {
   if (x == y && y == z && x != No3SymbolPeach) return Pay(m, x);
-  if (y == z && x == No3SymbolRedSeven && y == No3SymbolBarSeven) return Pay(m, No3SymbolBarSeven);
-  if (y == z && x == No3SymbolPeach && y == No3SymbolPeachPair) return Pay(m, No3SymbolPeachPair);
+  if (MixedLine(x, y, z)) return Pay(m, y);
   if (x == No3SymbolPeach) return 1;
   return 0;
 }
 
-const ScoringRules kNo3Scoring = {No3SymbolPeach, No3RolePeach, ScoreLine};
+const ScoringRules kNo3Scoring = {No3SymbolPeach, No3RolePeach, ScoreLine, MixedLine};
 
 }  // namespace
 

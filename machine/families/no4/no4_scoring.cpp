@@ -37,14 +37,18 @@ int Pay(MachineRecord& m, int symbol) {
 
 bool BarsAndBells(int s) { return s == No4SymbolBar || s == No4SymbolBell; }
 
+bool MixedBells(int x, int y, int z) {
+  return BarsAndBells(x) && BarsAndBells(y) && BarsAndBells(z) && !(x == y && y == z);
+}
+
 int ScoreLine(MachineRecord& m, int x, int y, int z) {
   if (x == y && y == z) return Pay(m, x);
-  if (BarsAndBells(x) && BarsAndBells(y) && BarsAndBells(z)) return Pay(m, No4SymbolBell);
+  if (MixedBells(x, y, z)) return Pay(m, No4SymbolBell);
   if (x == No4SymbolCherry) return 2;
   return 0;
 }
 
-const ScoringRules kNo4Scoring = {No4SymbolCherry, No4RoleOrange, ScoreLine};
+const ScoringRules kNo4Scoring = {No4SymbolCherry, No4RoleOrange, ScoreLine, MixedBells};
 
 }  // namespace
 

@@ -7,10 +7,18 @@
 
 namespace {
 
+// A line of BARs and bells mixed pays as bells: with only BARs and bells on the other two
+// reels, either completes it.
+int BarsAndBellsLine(int a, int b) {
+  const int barsAndBells = (1 << No4SymbolBar) | (1 << No4SymbolBell);
+  return (barsAndBells & (1 << a)) && (barsAndBells & (1 << b)) ? barsAndBells : 0;
+}
+
 const StopRules kNo4StopRules = {
     No4SymbolCherry,
     (1 << No4SymbolFever) | (1 << No4SymbolBar) | (1 << No4SymbolCherry),
     false,
+    BarsAndBellsLine,
 };
 
 bool HoldsBonusRole(const MachineRecord& m) {

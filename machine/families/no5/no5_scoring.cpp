@@ -36,7 +36,7 @@ int ScoreLine(MachineRecord& m, int x, int y, int z) {
   return 0;
 }
 
-const ScoringRules kNo5Scoring = {No5SymbolCherry, No5RoleCherry, ScoreLine};
+const ScoringRules kNo5Scoring = {No5SymbolCherry, No5RoleCherry, ScoreLine, nullptr};
 
 }  // namespace
 
