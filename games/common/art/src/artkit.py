@@ -230,14 +230,16 @@ class Svg:
         defs = '<defs>\n%s\n</defs>\n' % '\n'.join(self.defs) if self.defs else ''
         return head + defs + '\n'.join(self.body) + '\n</svg>\n'
 
-    def save(self, path):
+    def save(self, path, what):
+        """Writes the picture with a two-line note: what it shows and which script draws it."""
+        main = os.path.abspath(sys.modules['__main__'].__file__)
+        parts = main.split(os.sep)
+        script = '/'.join(parts[parts.index('games'):]) if 'games' in parts else os.path.basename(main)
+        name = os.path.splitext(os.path.basename(path))[0]
+        note = ('<!-- Bitmap %s: %s. -->\n<!-- Drawn by %s; change the script and run it again rather '
+                'than editing this file. -->\n' % (name, what, script))
         with open(path, 'w') as f:
-            f.write(self.svg())
-
-
-def Stack(parts_w, parts):
-    """Nothing more than a helper name for documentation: looks are stacked vertically."""
-    return parts
+            f.write(note + self.svg())
 
 
 ART_COMMON = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))

@@ -193,7 +193,8 @@ def Build509():
     for pressed in (0, 1):
         ArrowKey(s, 0, 464 + 50 * pressed, -1, pressed)
         ArrowKey(s, 60, 464 + 50 * pressed, 1, pressed)
-    s.save(os.path.join(OUT, '509.svg'))
+    s.save(os.path.join(OUT, '509.svg'),
+           'panel command buttons, each released look above its pressed look')
 
 
 # --- 510 -------------------------------------------------------------------------------------
@@ -249,7 +250,8 @@ def Build510():
     PlayMode(s, 26, 1)
     StopOrder(s, 52, 0)
     StopOrder(s, 134, 1)
-    s.save(os.path.join(OUT, '510.svg'))
+    s.save(os.path.join(OUT, '510.svg'),
+           'MANU/AUTO and stop-order selectors in their looks')
 
 
 if __name__ == '__main__':

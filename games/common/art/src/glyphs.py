@@ -47,7 +47,8 @@ def Build503():
     s = Svg(16, 264, BLACK)
     for g in range(11):
         LedCell(s, 0, 24 * g, 16, 24, g, seg, CLOCK_ON, CLOCK_OFF)
-    s.save(os.path.join(OUT, '503.svg'))
+    s.save(os.path.join(OUT, '503.svg'),
+           'large clock digits 0-9 and a blank, 16 x 24 each')
 
 
 def Build504():
@@ -58,7 +59,8 @@ def Build504():
     # glyph 11: the thousands comma, low in the cell
     # (only the first four columns show: the next figure is drawn four pixels into the cell)
     s.pixels([(1, 11), (2, 11), (1, 12), (2, 12), (2, 13), (1, 14)], COUNT_ON, 0, 176)
-    s.save(os.path.join(OUT, '504.svg'))
+    s.save(os.path.join(OUT, '504.svg'),
+           'small counter digits 0-9, a blank and a comma, 10 x 16 each')
 
 
 def Build505():
@@ -68,7 +70,8 @@ def Build505():
         s.rect(0, y, 32, 24, BLACK)
         s.text(16, y + 7, name, DAY_COLOURS[d], font=pixfont.FONT7, align='center', spacing=1,
                shadow=DAY_DIM[d])
-    s.save(os.path.join(OUT, '505.svg'))
+    s.save(os.path.join(OUT, '505.svg'),
+           'day names SUN to SAT, 32 x 24 each')
 
 
 def Build506():
@@ -76,7 +79,8 @@ def Build506():
     for d, name in enumerate(DAYS):
         y = 16 * d
         s.text(12, y + 5, name, DAY_COLOURS[d] if d in (0, 6) else COUNT_ON, align='center', spacing=1)
-    s.save(os.path.join(OUT, '506.svg'))
+    s.save(os.path.join(OUT, '506.svg'),
+           'small day names SUN to SAT, 24 x 16 each')
 
 
 if __name__ == '__main__':

@@ -99,7 +99,8 @@ def Build512():
     WallLights(s, 0, 0, 32)
     CarpetTile(s, 0, 32)
     BorderTile(s, 0, 64)
-    s.save(os.path.join(OUT, '512.svg'))
+    s.save(os.path.join(OUT, '512.svg'),
+           'hall wall with the box shelf, carpet, and aisle border, 32 x 32 each')
 
 
 def HallBackground(s, x, w, phase_x):
@@ -209,7 +210,8 @@ def Build514():
     s = Svg(52, 544, BLACK)
     PieceColumn(s, 0, False)
     PieceColumn(s, 272, True)
-    s.save(os.path.join(OUT, '514.svg'))
+    s.save(os.path.join(OUT, '514.svg'),
+           'pieces between machines, the plain one above the one with the medal dispenser')
 
 
 # --- stools, customer, medal boxes (sprites on the key colour) ----------------------------------
@@ -265,7 +267,8 @@ def Backrest(s, cx, oy):
 def Build516():
     s = Svg(88, 170, KEY)
     Stool(s, 0, 0)
-    s.save(os.path.join(OUT, '516.svg'))
+    s.save(os.path.join(OUT, '516.svg'),
+           'empty stool on the key colour')
 
 
 JACKET, JACKET_SHADE, JACKET_LIGHT = '#C0C080', OLIVE, CREAM
@@ -321,7 +324,8 @@ def Customer(s):
 def Build517():
     s = Svg(88, 328, KEY)
     Customer(s)
-    s.save(os.path.join(OUT, '517.svg'))
+    s.save(os.path.join(OUT, '517.svg'),
+           'stool with a seated customer on the key colour')
 
 
 def MedalBox(s, x, y, w, h, heap=True):
@@ -351,7 +355,8 @@ def MedalBox(s, x, y, w, h, heap=True):
 def Build518():
     s = Svg(40, 28, KEY)
     MedalBox(s, 0, 0, 40, 28)
-    s.save(os.path.join(OUT, '518.svg'))
+    s.save(os.path.join(OUT, '518.svg'),
+           'medal box on the floor, on the key colour')
 
 
 def Build519():
@@ -365,7 +370,8 @@ def Build519():
         x0 = (72 - (step * (look - 1) + w)) // 2
         for i in range(look):
             MedalBox(s, x0 + step * i, y + 2, w, 26)
-    s.save(os.path.join(OUT, '519.svg'))
+    s.save(os.path.join(OUT, '519.svg'),
+           'medal boxes on the shelf: none, one, two, three and four, on the key colour')
 
 
 # --- island ends ----------------------------------------------------------------------------------
@@ -468,7 +474,8 @@ def Build511():
     Plant(s, 148, 330)
     EndCap(s, 0)
     s.end()
-    s.save(os.path.join(OUT, '511.svg'))
+    s.save(os.path.join(OUT, '511.svg'),
+           'ends of the island in the hall view, the left end above the right end')
 
 
 if __name__ == '__main__':

@@ -138,14 +138,16 @@ def Build500():
     PlainBoard(s)
     ControlArea(s)
     s.rect(0, 0, 1, 432, PANEL_HI)
-    s.save(os.path.join(OUT, '500.svg'))
+    s.save(os.path.join(OUT, '500.svg'),
+           'info panel background (clock, island board with the unlit machine plates and the lamp sockets in the six occupant colours, plain counter board, control area); its colour table is the game palette')
 
 
 def Build507():
     s = Svg(30, 256, BLACK)
     for i, n in enumerate(NUMBERS):
         Plate(s, 0, 16 * i, n, True)
-    s.save(os.path.join(OUT, '507.svg'))
+    s.save(os.path.join(OUT, '507.svg'),
+           'lit machine number plates 1 to 20 without 4, 9, 14 and 19, 30 x 16 each')
 
 
 # --- 508 -------------------------------------------------------------------------------------
@@ -232,7 +234,8 @@ def Build508():
     CounterBoard(s, 104)
     PageTabs(s, 198, 0)
     PageTabs(s, 222, 1)
-    s.save(os.path.join(OUT, '508.svg'))
+    s.save(os.path.join(OUT, '508.svg'),
+           'player tabs P1-P4 in four looks, the counter board with its icons, GAME/PLAY page tabs')
 
 
 if __name__ == '__main__':

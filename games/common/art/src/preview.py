@@ -21,13 +21,13 @@ def PalettePng():
                 for b in LEVELS:
                     s.rect(i, 0, 1, 1, '#%02X%02X%02X' % (r, g, b))
                     i += 1
-        s.save(path + '.svg')
+        s.save(path + '.svg', 'the 64 game colours')
         subprocess.check_call(['rsvg-convert', '-o', path, path + '.svg'])
     return path
 
 
 def Size(svg):
-    head = open(svg).read(400)
+    head = open(svg).read(4000)
     w = int(re.search(r'width="(\d+)"', head).group(1))
     h = int(re.search(r'height="(\d+)"', head).group(1))
     return w, h

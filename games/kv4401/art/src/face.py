@@ -485,28 +485,38 @@ def Crop(w, h, pieces):
 def Build():
     s = Svg(480, 432)
     DrawFace(s)
-    s.save(os.path.join(OUT, '502.svg'))
-    Crop(34, 42, [(LEVER[0], LEVER[1], ('lever',))]).save(os.path.join(OUT, '601.svg'))
-    Crop(24, 24, [(STOP_BTN[0][0], STOP_BTN[0][1], ('button0',))]).save(os.path.join(OUT, '602.svg'))
-    Crop(46, 32, [(BET_BTN[0], BET_BTN[1], ('bet',))]).save(os.path.join(OUT, '603.svg'))
+    s.save(os.path.join(OUT, '502.svg'),
+           'machine face of the Orlido 2 with empty reel windows')
+    Crop(34, 42, [(LEVER[0], LEVER[1], ('lever',))]).save(os.path.join(OUT, '601.svg'),
+           'start lever pulled')
+    Crop(24, 24, [(STOP_BTN[0][0], STOP_BTN[0][1], ('button0',))]).save(os.path.join(OUT, '602.svg'),
+           'stop button pressed')
+    Crop(46, 32, [(BET_BTN[0], BET_BTN[1], ('bet',))]).save(os.path.join(OUT, '603.svg'),
+           'bet button pressed')
     Crop(62, 100, [(STOP_LAMP[0][0], STOP_LAMP[0][1], ('stop0',)),
-                   (STOP_LAMP[2][0], STOP_LAMP[2][1], ('stop2',))]).save(os.path.join(OUT, '605.svg'))
-    Crop(40, 18, [(MEDAL_LAMP[0], MEDAL_LAMP[1], ('medal',))]).save(os.path.join(OUT, '606.svg'))
-    Crop(54, 54, [(BIG_LAMP[0], BIG_LAMP[1], ('big',))]).save(os.path.join(OUT, '608.svg'))
+                   (STOP_LAMP[2][0], STOP_LAMP[2][1], ('stop2',))]).save(os.path.join(OUT, '605.svg'),
+           'lit STOP lamps, the one of the left and centre reels above the one of the right reel')
+    Crop(40, 18, [(MEDAL_LAMP[0], MEDAL_LAMP[1], ('medal',))]).save(os.path.join(OUT, '606.svg'),
+           'lit MEDALS lamp')
+    Crop(54, 54, [(BIG_LAMP[0], BIG_LAMP[1], ('big',))]).save(os.path.join(OUT, '608.svg'),
+           'lit BIG CHANCE lamp')
     # 604: lit line-lamp glass for the numbers 1, 2, 3 on the key colour
     s = Svg(64, 90, KEY)
     for n in (1, 2, 3):
         LineLampGlass(s, 0, 30 * (n - 1), n, True)
-    s.save(os.path.join(OUT, '604.svg'))
+    s.save(os.path.join(OUT, '604.svg'),
+           'lit bet-line lamps with the numbers 1, 2 and 3 on the key colour')
     # 607: the lit BONUS glass on the key colour
     s = Svg(86, 32, KEY)
     BonusGlass(s, 0, 0, True)
-    s.save(os.path.join(OUT, '607.svg'))
+    s.save(os.path.join(OUT, '607.svg'),
+           'lit BONUS lamp on the key colour')
     # 609: LED digits 0-9, blank, decimal point
     s = Svg(16, 288, BLACK)
     for g in range(12):
         SevenSeg(s, 0, 24 * g, g)
-    s.save(os.path.join(OUT, '609.svg'))
+    s.save(os.path.join(OUT, '609.svg'),
+           'seven-segment digits 0-9, a blank and the decimal point alone, 16 x 24 each')
 
 
 if __name__ == '__main__':

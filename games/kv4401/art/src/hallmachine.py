@@ -178,7 +178,8 @@ def Machine(s, lit=False):
 def Build():
     s = Svg(140, 272, BLACK)
     Machine(s)
-    s.save(os.path.join(OUT, '513.svg'))
+    s.save(os.path.join(OUT, '513.svg'),
+           'the Orlido 2 on its island counter as the hall shows it')
     s = Svg(140, 38, BLACK)
     for (x, y, w, h), dy in ((TOP_LAMP, 0), (BAND, 20)):
         cid = s.clip_rect('c%d' % dy, 0, dy, w, h)
@@ -187,7 +188,8 @@ def Build():
         Machine(s, True)
         s.end()
         s.end()
-    s.save(os.path.join(OUT, '515.svg'))
+    s.save(os.path.join(OUT, '515.svg'),
+           'lit top lamp and lit logo band of the Orlido 2 in the hall')
 
 
 if __name__ == '__main__':

@@ -136,7 +136,8 @@ def Build():
     s.clip_rect('cell', 0, 0, 60, 36)
     # shade band: a black and white checkerboard, ANDed over the window edges
     s.rect(0, 324, 60, 12, s.mix(WHITE, BLACK, 2))
-    s.save(os.path.join(HERE, '..', '600.svg'))
+    s.save(os.path.join(HERE, '..', '600.svg'),
+           'the nine reel symbols of the Orlido 2 and the shade band')
 
 
 if __name__ == '__main__':

@@ -113,7 +113,8 @@ def Build():
         Sparkle(s, x, y, n)
     s.text(240, 394, 'DAY SHOP  10:00 - 22:00', GOLD, align='center', spacing=2)
     s.text(240, 408, 'NIGHT SHOP  22:00 - 10:00', SKY, align='center', spacing=2)
-    s.save(os.path.join(OUT, '501.svg'))
+    s.save(os.path.join(OUT, '501.svg'),
+           'title picture of MERIDOLA No.1')
 
 
 if __name__ == '__main__':

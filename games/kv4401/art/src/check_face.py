@@ -1,0 +1,94 @@
+# Artist's check that the Orlido 2 pictures fit the places the game copies them to: looks
+# cut from the face match it, the shared stop-button look fits all three buttons, the digit
+# strip and the shade band hold only what the OR and AND copies allow.
+import os
+import subprocess
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+import face  # noqa: E402
+from artkit import Svg  # noqa: E402
+
+D = os.environ.get('ART_PREVIEW', '/tmp/artprev')
+ART = os.path.join(HERE, '..')
+failures = 0
+
+
+def Render(svg, png):
+    subprocess.check_call(['rsvg-convert', '-o', png, svg])
+    return png
+
+
+def Crop(png, w, h, x, y, out):
+    subprocess.check_call(['convert', png, '-crop', '%dx%d+%d+%d' % (w, h, x, y), '+repage', out])
+    return out
+
+
+def Differ(a, b):
+    r = subprocess.run(['compare', '-metric', 'AE', a, b, 'null:'], capture_output=True, text=True)
+    return int(float(r.stderr.split()[0]))
+
+
+def Expect(name, ok):
+    global failures
+    print('%-60s %s' % (name, 'ok' if ok else 'FAILED'))
+    failures += 0 if ok else 1
+
+
+def Colours(png):
+    out = subprocess.check_output(['convert', png, '-alpha', 'off', '-format', '%c', 'histogram:info:-']).decode()
+    return {line.split('#')[1][:6] for line in out.splitlines() if '#' in line}
+
+
+def FaceWith(state, x, y, w, h, name):
+    s = Svg(w, h)
+    s.begin('translate(%d,%d)' % (-x, -y))
+    face.DrawFace(s, state)
+    s.end()
+    path = os.path.join(D, name + '.svg')
+    with open(path, 'w') as f:
+        f.write(s.svg())
+    return Render(path, os.path.join(D, name + '.png'))
+
+
+if __name__ == '__main__':
+    os.makedirs(D, exist_ok=True)
+    f502 = Render(os.path.join(ART, '502.svg'), os.path.join(D, 'cf-502.png'))
+    looks = [Crop(f502, 24, 24, x, y, os.path.join(D, 'cf-stop%d.png' % r)) for r, (x, y) in enumerate(face.STOP_BTN)]
+    Expect('the three stop buttons look alike released', Differ(looks[0], looks[1]) == 0 and
+           Differ(looks[0], looks[2]) == 0)
+    pressed = [FaceWith(('button%d' % r,), x, y, 24, 24, 'cf-press%d' % r) for r, (x, y) in enumerate(face.STOP_BTN)]
+    p602 = Render(os.path.join(ART, '602.svg'), os.path.join(D, 'cf-602.png'))
+    Expect('602 is the pressed look of all three buttons', all(Differ(p602, p) == 0 for p in pressed))
+    p605 = Render(os.path.join(ART, '605.svg'), os.path.join(D, 'cf-605.png'))
+    top = Crop(p605, 62, 50, 0, 0, os.path.join(D, 'cf-605a.png'))
+    bottom = Crop(p605, 62, 50, 0, 50, os.path.join(D, 'cf-605b.png'))
+    for r in range(3):
+        x, y = face.STOP_LAMP[r]
+        lit = FaceWith(('stop%d' % r,), x, y, 62, 50, 'cf-lamp%d' % r)
+        Expect('605 picture %d is the lit STOP lamp of reel %d' % (1 if r == 2 else 0, r + 1),
+               Differ(bottom if r == 2 else top, lit) == 0)
+    for name, svg, (x, y, w, h), state in (('601', '601.svg', face.LEVER + (34, 42), 'lever'),
+                                           ('603', '603.svg', face.BET_BTN + (46, 32), 'bet'),
+                                           ('606', '606.svg', face.MEDAL_LAMP + (40, 18), 'medal'),
+                                           ('608', '608.svg', face.BIG_LAMP + (54, 54), 'big')):
+        pic = Render(os.path.join(ART, svg), os.path.join(D, 'cf-%s.png' % name))
+        Expect('%s matches the face drawn %s' % (name, state),
+               Differ(pic, FaceWith((state,), x, y, w, h, 'cf-f' + name)) == 0)
+        Expect('%s differs from the face unlit/released' % name,
+               Differ(pic, Crop(f502, w, h, x, y, os.path.join(D, 'cf-u%s.png' % name))) > 0)
+    wait_off = Crop(f502, 30, 11, face.WAIT_OFF[0], face.WAIT_OFF[1], os.path.join(D, 'cf-waitoff.png'))
+    Expect('WAIT off look is plain black', Colours(wait_off) == {'000000'})
+    wait_on = Crop(f502, 30, 11, face.WAIT_ON[0], face.WAIT_ON[1], os.path.join(D, 'cf-waiton.png'))
+    Expect('WAIT on look carries the label', len(Colours(wait_on)) > 1)
+    digits = Render(os.path.join(ART, '609.svg'), os.path.join(D, 'cf-609.png'))
+    point = Crop(digits, 16, 24, 0, 264, os.path.join(D, 'cf-point.png'))
+    Expect('decimal point glyph is black and one lit colour', Colours(point) == {'000000', 'FF0000'})
+    dark = [Colours(Crop(digits, 2, 2, 14, 24 * g + 20, os.path.join(D, 'cf-dp%d.png' % g))) == {'000000'}
+            for g in range(11)]
+    Expect('every glyph is black under the decimal point', all(dark))
+    symbols = Render(os.path.join(ART, '600.svg'), os.path.join(D, 'cf-600.png'))
+    shade = Crop(symbols, 60, 12, 0, 324, os.path.join(D, 'cf-shade.png'))
+    Expect('shade band is only black and white', Colours(shade) == {'000000', 'FFFFFF'})
+    sys.exit(failures)
