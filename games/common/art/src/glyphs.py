@@ -22,7 +22,6 @@ DAY_DIM = [DKRED, DKGREEN, DKGREEN, DKGREEN, DKGREEN, DKGREEN, NAVY]
 def Segments(left, right, top, mid, bottom, t):
     """Pixel sets of the seven segments of a cell; t is the stroke thickness (1 or 2)."""
     seg = {}
-    h = lambda y0, x0, x1: [(x, y0 + i) for i in range(t) for x in range(x0 + (i if y0 == top else 0) + (0 if y0 == top else 0), x1)]  # noqa: E731,E501
     seg['a'] = [(x, top + i) for i in range(t) for x in range(left + 1 + i, right - i)]
     seg['d'] = [(x, bottom - i) for i in range(t) for x in range(left + 1 + i, right - i)]
     seg['g'] = [(x, mid + i) for i in range(t) for x in range(left + t, right + 1 - t)]
@@ -30,7 +29,6 @@ def Segments(left, right, top, mid, bottom, t):
     seg['b'] = [(right - i, y) for i in range(t) for y in range(top + 1 + i, mid - i + (1 if t == 1 else 0))]
     seg['e'] = [(left + i, y) for i in range(t) for y in range(mid + t + i - (1 if t == 1 else 0), bottom - i)]
     seg['c'] = [(right - i, y) for i in range(t) for y in range(mid + t + i - (1 if t == 1 else 0), bottom - i)]
-    del h
     return seg
 
 

@@ -389,7 +389,6 @@ def EndCap(s, x):
     s.rect(x + 10, 44, w - 20, 146, NAVY, rx=3)
     for i, ch in enumerate('SLOT'):
         s.text(x + w // 2, 56 + 30 * i, ch, MAGENTA, font=pixfont.FONT7, scale=2, align='center', outline=PURPLE)
-        s.text(x + w // 2, 56 + 30 * i, ch, PINK, font=pixfont.FONT7, scale=2, align='center') if False else None
     for yy in (50, 182):
         for xx in range(x + 13, x + w - 13, 6):
             s.rect(xx, yy, 2, 2, YELLOW)
@@ -437,7 +436,6 @@ def FarWall(s, x, w, sign):
         s.text(cx, 64, 'PACHISLOT', CYAN, align='center', spacing=2, outline='#0080C0')
         for xx in range(cx - 42, cx + 43, 7):
             s.rect(xx, 80, 3, 3, YELLOW)
-        s.rect(cx - 3, 90, 6, 120, GREY) if False else None
     else:
         # the way out, and the prize counter's sign
         s.rect(cx - 22, 118, 44, 92, BLACK)

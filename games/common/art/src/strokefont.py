@@ -59,7 +59,6 @@ def Layout(text, size, pen, tracking=None):
 def Draw(s, x, y, text, size, layers, align='left', skew=0, tracking=None):
     """Draws text with its top-left at (x, y); layers are (colour, pen width, dx, dy) from the
     widest (the outline) to the thinnest (the highlight). The first layer's pen sets spacing."""
-    base_pen = layers[-1][1] if layers else 2
     parts, width, k = Layout(text, size, layers[0][1] if layers else 2, tracking)
     if align == 'center':
         x -= width / 2.0
@@ -77,5 +76,4 @@ def Draw(s, x, y, text, size, layers, align='left', skew=0, tracking=None):
                   (d, round(px, 3), round(k, 5), colour, round(pen / k, 4)))
         s.end()
     s.end()
-    del base_pen
     return width

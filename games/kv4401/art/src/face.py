@@ -360,13 +360,10 @@ def ReelPanel(s):
     for i, (lx, ly) in enumerate(LINE_LAMP):
         tip = ly + 15
         to = [162, 171, 204, 237, 246][i]
-        s.line(lx + 64, tip, REEL_X - 5, to + 0.5 if False else to, OLIVE, 2)
+        s.line(lx + 64, tip, REEL_X - 5, to, OLIVE, 2)
     # what the bet opens, printed on the glass above the reels
     s.text(229, 119, '1 BET 1 LINE   2 BET 3 LINES   3 BET 5 LINES', TRIM, font=pixfont.FONT3, align='center',
            spacing=1)
-    # a glint on the bezel glass
-    s.poly([(bx + 6, by + bh - 7), (bx + 14, by + bh - 7), (bx + 22, by + bh - 15), (bx + 14, by + bh - 15)],
-           None)
 
 
 def DisplayStrip(s):
@@ -437,11 +434,8 @@ def Deck(s):
     s.rect(424, 372, 38, 30, BLACK, rx=2)
     s.poly([(443, 374), (458, 396), (428, 396)], TRIM)
     s.poly([(443, 374), (458, 396), (445, 396)], TRIM_DARK)
-    for y in (381, 386, 391):
-        s.rect(428 + (y - 374) * 15 // 22 + 1, y, (458 - 428) - 2 * ((y - 374) * 15 // 22) - 2, 1, OCHRE) if False else None
     s.rect(426, 397, 34, 1, TRIM_DARK)
     s.circle(455, 379, 3, RED)
-    s.text(229, 407, 'ORLIDO 2', TRIM_DARK, font=pixfont.FONT3, align='center', spacing=2) if False else None
     # bottom: the upper edge of the lower panel
     s.vbands(8, 420, 464, 12, [PURPLE, CAB_DARK, BLACK])
     s.rect(8, 421, 464, 1, TRIM_DARK)

@@ -48,7 +48,6 @@ def Band(s, lit):
     if lit:
         s.vbands(x + 2, y + 1, w - 4, h - 2, [CAB, PURPLE, MDRED])
         s.text(64, y + 4, 'ORLIDO', YELLOW, font=pixfont.FONT7, align='center', spacing=1, outline=DKRED)
-        s.rect(38, y + 5, 52, 1, s.mix(YELLOW, WHITE, 2)) if False else None
         for sx, sy in ((14, 5), (122, 6), (30, 12), (110, 13)):
             s.rect(sx, y + sy, 1, 1, WHITE)
             s.rect(sx - 1, y + sy + 1, 3, 1, WHITE)
