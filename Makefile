@@ -11,6 +11,8 @@ JOBS       ?= 2
 PACKAGES := cmake ninja-build g++ make pkg-config googletest libgtest-dev \
             g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
 
+# The fragments add targets of their own; the default goal stays the build.
+.DEFAULT_GOAL := all
 -include mk/*.mk
 
 .PHONY: all deps native mingw test bench clean

@@ -274,6 +274,10 @@ void MachineTick(MachineRecord& m) {
     bool halfPace = rules.slowIntervalInStages && m.jacStage != 0 && Phase256 != 0;
     if (!halfPace) m.spinWait += 1;
     m.stateTimer += 1;
+  } else if (Phase128 == 0 && m.stateTimer < 1024) {
+    // In play the state timer is long past every threshold by the time spinWait is held at
+    // 1024; a record restored in any other combination must not wait for ever.
+    m.stateTimer += 1;
   }
   if (rules.digitsRedrawWhileWaiting && Phase64 == 0 && m.spinWait < 30) {
     m.redrawFlags |= RedrawDigits;

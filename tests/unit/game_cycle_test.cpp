@@ -385,3 +385,18 @@ TEST_F(GameCycleTest, AutomaticStopAfterTheLongWait) {
   EXPECT_TRUE(m.reelState[0] == kMarker || m.reelState[0] <= 0);
   ASSERT_TRUE(TickUntil([&] { return m.state == StatePayingOut; }, 2000));
 }
+
+TEST_F(GameCycleTest, NoRestoredTimerCombinationStopsTheMachine) {
+  // Held spinWait with a pause still to run, a start still to finish, reels still spinning.
+  for (int state : {StatePayingOut, StateReelsStarting, StateReelsSpinning}) {
+    m = MachineRecord{};
+    ResetMachine(m, ResetFull);
+    m.state = state;
+    m.spinWait = 1024;
+    m.stateTimer = state == StatePayingOut ? -3 : 0;
+    m.payoutPending = state == StatePayingOut ? 2 : 0;
+    m.bet = 1;
+    for (int r = 0; r < 3; ++r) m.reelState[r] = state == StatePayingOut ? 0 : 1;
+    ASSERT_TRUE(TickUntil([&] { return m.state == StateIdle; }, 20000)) << "state " << state;
+  }
+}

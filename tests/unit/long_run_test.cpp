@@ -4,6 +4,7 @@
 
 #include "machine/families/no1/no1_family.h"
 #include "tests/unit/machine_test_support.h"
+#include "tools/slotsim/payout_table.h"
 #include "tools/slotsim/sim_session.h"
 
 namespace {
@@ -116,4 +117,22 @@ TEST(SimulatedSessions, HigherSettingsPayMore) {
   double highRate = double(high.totals.medalsOut) / high.totals.medalsIn;
   EXPECT_GT(highRate, lowRate + 0.03) << lowRate << " " << highRate;
   EXPECT_GT(high.totals.big, low.totals.big);
+}
+
+TEST(PayoutTable, PlaysACellUntilTheIntervalIsNarrowEnough) {
+  TableOptions wide;
+  wide.batchGames = 2000;
+  wide.minBatches = 5;
+  wide.halfWidth = 1.0;  // reached at once: five batches
+  TableCell cell = PlayCell(1, 3, wide);
+  EXPECT_EQ(cell.games, 10000);
+  EXPECT_GT(cell.payoutRate, 0.5);
+  EXPECT_LT(cell.payoutRate, 2.0);
+  EXPECT_GT(cell.halfWidth, 0.0);
+  TableOptions narrow = wide;
+  narrow.halfWidth = 0.0;  // never reached: stops at the cap
+  narrow.maxGames = 30000;
+  cell = PlayCell(1, 3, narrow);
+  EXPECT_EQ(cell.games, 30000);
+  EXPECT_EQ(PlayCell(9, 3, wide).games, 0) << "a machine not in the build";
 }
