@@ -1,6 +1,7 @@
 // The No.1 logic family (machines No.1 and No.6): its lottery, stop control and scoring.
 #pragma once
 
+#include "machine/game_cycle.h"
 #include "machine/machine_model.h"
 #include "machine/stop_search.h"
 
@@ -28,3 +29,29 @@ int No1Payout(const MachineModel& model, MachineRecord& m);
 
 // The role stop control serves: the highest bit of roleFlags in the order 32, 16, .., 1.
 int No1ServedRole(int roleFlags);
+
+// The game cycle of machine No.1: sounds 703..709, a pause when the credit fills during a
+// pay-out and after the last medal. Machines No.3, No.4 and No.6 vary it.
+constexpr CycleRules No1Cycle() {
+  return CycleRules{
+      .soundSingleLinedUp = 703,
+      .soundMedalBet = 704,
+      .soundBetToCredit = 0,
+      .soundLateLever = 705,
+      .soundReelStart = 706,
+      .soundReelRest = 707,
+      .soundMedalPaid = 708,
+      .soundLastMedal = 709,
+      .soundCreditFull = 709,
+      .pauseOnCreditFull = true,
+      .pauseAfterLastMedal = true,
+      .newGameRedraw = RedrawBonusLamps | RedrawBigChanceLamp,
+      .newGameClearsJacStage = true,
+      .leverNumbersJacStage = false,
+      .slowIntervalInStages = false,
+      .digitsRedrawWhileWaiting = false,
+      .jacPlayWithoutLever = false,
+      .payoutEndClearsStage = false,
+      .startBonus = StartLinedUpBonus,
+  };
+}

@@ -1,5 +1,6 @@
 // Machine No.3 "Tarnolet 3": strips, translation of the JAC-marked orange and plum, tables, and
 // its bonus starts (a big bonus lights all three stage lamps and plays its own fanfare).
+#include "machine/families/no1/no1_family.h"
 #include "machine/families/no3/no3_family.h"
 #include "machine/game_cycle.h"
 #include "machine/machine_catalog.h"
@@ -25,6 +26,16 @@ void No3StartBonus(MachineRecord& m) {
   }
 }
 
+namespace {
+
+constexpr CycleRules No3Cycle() {
+  CycleRules cycle = No1Cycle();
+  cycle.startBonus = No3StartBonus;
+  return cycle;
+}
+
+}  // namespace
+
 const MachineModel kMachineNo3 = {
     .number = 3,
     .modelName = "Tarnolet 3",
@@ -45,28 +56,7 @@ const MachineModel kMachineNo3 = {
     .regularTable = {409, 409, 409, 409, 409, 409},
     .highEntryTable = {3682, 2048, 1386, 1024, 797, 676},
     .highEndTable = {300, 300, 300, 300, 300, 300},
-    .cycle =
-        {
-            .soundSingleLinedUp = 703,
-            .soundMedalBet = 704,
-            .soundBetToCredit = 0,
-            .soundLateLever = 705,
-            .soundReelStart = 706,
-            .soundReelRest = 707,
-            .soundMedalPaid = 708,
-            .soundLastMedal = 709,
-            .soundCreditFull = 709,
-            .pauseOnCreditFull = true,
-            .pauseAfterLastMedal = true,
-            .newGameRedraw = RedrawBonusLamps | RedrawBigChanceLamp,
-            .newGameClearsJacStage = true,
-            .leverNumbersJacStage = false,
-            .slowIntervalInStages = false,
-            .digitsRedrawWhileWaiting = false,
-            .jacPlayWithoutLever = false,
-            .payoutEndClearsStage = false,
-            .startBonus = No3StartBonus,
-        },
+    .cycle = No3Cycle(),
     .lotteryDraw = No3LotteryDraw,
     .stopControl = No3StopControl,
     .lineMask = No3LineMask,

@@ -1,4 +1,5 @@
 // Machine No.4 "Pembrix 7": strips, translation of the JAC-marked apple and grapes, tables.
+#include "machine/families/no1/no1_family.h"
 #include "machine/families/no4/no4_family.h"
 #include "machine/game_cycle.h"
 #include "machine/machine_catalog.h"
@@ -8,6 +9,17 @@ void No4StartBonus(MachineRecord& m) {
   StartLinedUpBonus(m);
   m.soundRequest = sound;  // bonus starts leave the sound alone on this machine
 }
+
+namespace {
+
+constexpr CycleRules No4Cycle() {
+  CycleRules cycle = No1Cycle();
+  cycle.soundSingleLinedUp = 0;  // no single bonus
+  cycle.startBonus = No4StartBonus;
+  return cycle;
+}
+
+}  // namespace
 
 const MachineModel kMachineNo4 = {
     .number = 4,
@@ -29,28 +41,7 @@ const MachineModel kMachineNo4 = {
     .regularTable = {287, 276, 265, 253, 242, 231},
     .highEntryTable = {0, 0, 0, 0, 0, 0},
     .highEndTable = {0, 0, 0, 0, 0, 0},
-    .cycle =
-        {
-            .soundSingleLinedUp = 0,  // no single bonus
-            .soundMedalBet = 704,
-            .soundBetToCredit = 0,
-            .soundLateLever = 705,
-            .soundReelStart = 706,
-            .soundReelRest = 707,
-            .soundMedalPaid = 708,
-            .soundLastMedal = 709,
-            .soundCreditFull = 709,
-            .pauseOnCreditFull = true,
-            .pauseAfterLastMedal = true,
-            .newGameRedraw = RedrawBonusLamps | RedrawBigChanceLamp,
-            .newGameClearsJacStage = true,
-            .leverNumbersJacStage = false,
-            .slowIntervalInStages = false,
-            .digitsRedrawWhileWaiting = false,
-            .jacPlayWithoutLever = false,
-            .payoutEndClearsStage = false,
-            .startBonus = No4StartBonus,
-        },
+    .cycle = No4Cycle(),
     .lotteryDraw = No4LotteryDraw,
     .stopControl = No4StopControl,
     .lineMask = No4LineMask,
