@@ -1,0 +1,124 @@
+// The heartbeat: a 25 ms multimedia timer whose callback only raises the pending flag and posts
+// the tick; the whole tick runs on the window thread. A tick that finds the last one pending is
+// dropped, so a slow machine plays slower instead of queueing ticks.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "hall/hall_outbox.h"
+#include "hall/hall_tick.h"
+#include "hall/player_slot.h"
+#include "presentation/presentation.h"
+#include "shell/command_ids.h"
+#include "shell/screen_id.h"
+#include "shell/tick_counters.h"
+#include "shell/tick_handler.h"
+#include "shell/tick_stats.h"
+#include "shell/win32/shell_windows.h"
+
+namespace {
+
+UINT TickTimerId = 0;
+UINT timerPeriod = 0;
+// The one datum the timer thread shares with the window thread.
+std::atomic_flag TickPending = ATOMIC_FLAG_INIT;
+
+void CALLBACK TimerCallback(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
+  if (TickPending.test_and_set()) {
+#ifdef MERIDOLA_TICK_STATS
+    RecordDroppedTick();
+#endif
+    return;
+  }
+  PostMessageW(MainWindow, WM_GAME_TICK, 0, 0);
+}
+
+void PostNoticeTick() {
+  if (NoticeDialog != nullptr) PostMessageW(NoticeDialog, WM_COMMAND, CmdNoticeTick, 0);
+}
+
+void ScreenTick() {
+  switch (CurrentSlot.slot->screen) {
+    case ScreenTitle: TitleWindowTick(TitleWindow); break;
+    case ScreenHall:
+    case ScreenHallAway: HallWindowTick(HallWindow); break;
+    case ScreenPlay: PlayWindowTick(PlayWindow); break;
+    default: break;
+  }
+}
+
+// The hall's step, then what it has to tell: its notices and forced leaves become commands
+// posted to the main window, handled after this tick.
+void HallStep() {
+  HallTick();
+  HallPost post;
+  while (TakeHallPost(post)) {
+    PostMessageW(MainWindow, WM_COMMAND, static_cast<WPARAM>(post.command),
+                 static_cast<LPARAM>(post.lParam));
+  }
+}
+
+void PanelTick() { InfoPanelTick(InfoPanel); }
+
+const TickSteps kSteps = {PostNoticeTick, ScreenTick, HallStep, PanelTick};
+
+}  // namespace
+
+bool StartTickTimer() {
+  TIMECAPS caps{};
+  timeGetDevCaps(&caps, sizeof caps);
+  timerPeriod = caps.wPeriodMin;
+  timeBeginPeriod(timerPeriod);
+  UINT delay = caps.wPeriodMin > 25 ? caps.wPeriodMin : 25;
+  TickUnit = 16;
+  TickTimerId = timeSetEvent(delay, caps.wPeriodMin, TimerCallback, 0, TIME_PERIODIC);
+  if (TickTimerId == 0) {
+    timeEndPeriod(timerPeriod);
+    return false;
+  }
+  return true;
+}
+
+void StopTickTimer() {
+  if (TickTimerId == 0) return;
+  timeKillEvent(TickTimerId);
+  TickTimerId = 0;
+  TIMECAPS caps{};
+  timeGetDevCaps(&caps, sizeof caps);
+  timeEndPeriod(caps.wPeriodMin);
+}
+
+void HandleTick() {
+#ifdef MERIDOLA_TICK_STATS
+  LARGE_INTEGER start, end, frequency;
+  QueryPerformanceCounter(&start);
+#endif
+  RunTick(kSteps);
+#ifdef MERIDOLA_TICK_STATS
+  QueryPerformanceCounter(&end);
+  QueryPerformanceFrequency(&frequency);
+  RecordTickDuration(static_cast<uint32_t>((end.QuadPart - start.QuadPart) * 1000000 /
+                                           frequency.QuadPart));
+#endif
+  TickPending.clear();
+}
+
+void ReportTickStats() {
+#ifdef MERIDOLA_TICK_STATS
+  char line[160];
+  FormatTickSummary(SummariseTicks(), line, sizeof line);
+  std::fprintf(stderr, "tick statistics: %s\n", line);
+  std::fflush(stderr);
+  // A program started without a console may have no standard error: the line can also go to
+  // the file named in MERIDOLA_TICK_STATS_FILE.
+  char path[MAX_PATH];
+  if (GetEnvironmentVariableA("MERIDOLA_TICK_STATS_FILE", path, MAX_PATH) > 0) {
+    if (std::FILE* f = std::fopen(path, "w")) {
+      std::fprintf(f, "%s\n", line);
+      std::fclose(f);
+    }
+  }
+#endif
+}
