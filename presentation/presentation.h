@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "presentation/sound_dispatch.h"  // WaveMode
+
 struct MachineRecord;
 
 // Surfaces and palette. CreateAllSurfaces returns 1 (0 fails the main window's creation);
@@ -37,8 +39,9 @@ void DrawPageTabFace(HDC dc, int page);         // Tab: 0 game buttons, 1 play o
 // StopBtn in the play window; installs automatic play's press port. Returns 1, 0 on failure.
 int CreatePlayControls(HWND playWindow);
 HWND PlayControlWindow(int controlIndex);  // 20..25, null for any other index
+// Moves the mouse cursor onto the control the machine expects to be pressed next.
+void CursorToNextControl(const MachineRecord& m);
 
 // Sound.
 int CheckSoundDevice();               // 1 when wave output device 0 exists
-enum WaveMode { WaveOnce = 0, WaveLoopUnlessBusy = 1, WaveStop = 2 };
 void PlayWave(int waveId, int mode);  // nothing without a sound device

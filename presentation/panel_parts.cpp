@@ -1,0 +1,76 @@
+// The looks of the info panel and of the hall machine's lamps, cut at start-up from the panel
+// picture (500), the tabs (508), the plates (507), the hall machine (513) and its lamps (515).
+#include "presentation/panel_looks.h"
+#include "presentation/surfaces.h"
+
+namespace {
+
+// A picture needed only while parts are cut from it.
+struct Source {
+  Surface surface;
+  explicit Source(HINSTANCE instance, int id) : surface(LoadBitmapSurface(instance, id)) {}
+  ~Source() { FreeSurface(surface); }
+  bool ok() const { return surface.bitmap != nullptr; }
+};
+
+void Piece(const Surface& from, int sx, int sy, int w, int h, int dx, int dy) {
+  CopyFromSurface(HallDC, dx, dy, w, h, from, sx, sy);
+}
+
+}  // namespace
+
+bool BuildPanelParts(HINSTANCE instance) {
+  Source tabs(instance, 508);
+  if (!tabs.ok()) return false;
+  // P1-P4, 32 pixels each, in four looks of 26 rows: free, free and current, registered,
+  // registered and current.
+  if (!BeginPart(PlayerTabLooks, 128, 104)) return false;
+  Piece(tabs.surface, 0, 0, 128, 104, 0, 0);
+  EndPart();
+  // The plain panel (title screen) above the counter board with its icons.
+  if (!BeginPart(CounterBoardLooks, 128, 2 * panel::kCounterH)) return false;
+  Piece(PanelPicture, 0, panel::kCounterY, 128, panel::kCounterH, 0, 0);
+  Piece(tabs.surface, 0, 104, 128, panel::kCounterH, 0, panel::kCounterH);
+  EndPart();
+  if (!BeginPart(PageTabLooks, 128, 48)) return false;
+  Piece(tabs.surface, 0, 198, 128, 48, 0, 0);
+  EndPart();
+  return true;
+}
+
+bool BuildBoardParts(HINSTANCE instance) {
+  Source plates(instance, 507);
+  if (!plates.ok()) return false;
+  // Looks 0-15: each machine's plate as the board prints it, unlit; 16-31: lit.
+  if (!BeginPart(MachinePlateLooks, panel::kPlateW, 32 * panel::kPlateH)) return false;
+  for (int i = 0; i < kFloorMachines; ++i) {
+    PanelPoint at = BoardPlatePosition(i);
+    Piece(PanelPicture, at.x, at.y, panel::kPlateW, panel::kPlateH, 0, panel::kPlateH * i);
+    Piece(plates.surface, 0, panel::kPlateH * i, panel::kPlateW, panel::kPlateH, 0,
+          panel::kPlateH * (16 + i));
+  }
+  EndPart();
+  // Lamp colours by occupant, from the legend printed beside each column of the board.
+  if (!BeginPart(OccupancyLampLooks, 2 * panel::kLampSize, 6 * panel::kLampSize)) return false;
+  for (int k = 0; k < 6; ++k) {
+    Piece(PanelPicture, 38, 39 + 16 * k, panel::kLampSize, panel::kLampSize, 0, panel::kLampSize * k);
+    Piece(PanelPicture, 78, 39 + 16 * k, panel::kLampSize, panel::kLampSize, panel::kLampSize,
+          panel::kLampSize * k);
+  }
+  EndPart();
+  return true;
+}
+
+bool BuildHallLampParts(HINSTANCE instance) {
+  Source lamps(instance, 515);
+  if (!lamps.ok()) return false;
+  if (!BeginPart(HallTopLampLooks, 74, 40)) return false;
+  Piece(lamps.surface, 0, 0, 74, 20, 0, 0);
+  Piece(HallMachine, 33, 8, 74, 20, 0, 20);
+  EndPart();
+  if (!BeginPart(HallBandLooks, 140, 36)) return false;
+  Piece(HallMachine, 0, 32, 140, 18, 0, 0);
+  Piece(lamps.surface, 0, 20, 140, 18, 0, 18);
+  EndPart();
+  return true;
+}
