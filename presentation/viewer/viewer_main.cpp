@@ -1,5 +1,6 @@
 // The viewer's entry: pictures of every scene (--shot DIR [SCENE...]), the pixel checks run by
-// the Windows build's tests (--check), or one scene left running live with the keypad (--live).
+// the Windows build's tests (--check), the drawing's timings (--time), or one scene left
+// running live with the keypad (--live).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,6 +8,7 @@
 #include "presentation/viewer/screen_capture.h"
 #include "presentation/viewer/viewer_check.h"
 #include "presentation/viewer/viewer_scenes.h"
+#include "presentation/viewer/viewer_timing.h"
 #include "presentation/viewer/viewer_windows.h"
 
 namespace {
@@ -48,7 +50,7 @@ int Live(const char* scene) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::printf("usage: presentation_viewer --shot DIR [SCENE...] | --check | --live SCENE\n");
+    std::printf("usage: presentation_viewer --shot DIR [SCENE...] | --check | --time | --live SCENE\n");
     return 2;
   }
   if (!CreateViewerWindows(GetModuleHandleW(nullptr))) {
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
     result = Shots(argv[2], argc - 3, argv + 3);
   } else if (std::strcmp(argv[1], "--check") == 0) {
     result = RunViewerChecks();
+  } else if (std::strcmp(argv[1], "--time") == 0) {
+    result = RunViewerTiming();
   } else if (std::strcmp(argv[1], "--live") == 0 && argc >= 3) {
     result = Live(argv[2]);
   }

@@ -136,7 +136,7 @@ void RunTicks(int n) {
   RunUntil([] { return false; }, n);
 }
 
-// Up to the next tick on which the blink flag given is set just after it flipped on.
+// Up to the next tick on which the blink flag given has just turned on.
 void RunToBlink(const int& flag, const int& phase) {
   RunUntil([&] { return flag != 0 && phase == 0; }, 200);
 }
@@ -166,15 +166,17 @@ bool SetUpScene(const char* name) {
     p1.screen = ScreenHall;
     p1.hallCursor = scene == "hall" ? 2 : scene == "hall-left" ? 0 : 7;
     ShowCurrentScreen();
-    RunToBlink(Blink256, Phase256);
+    // Both lamps of a machine in its big bonus lit at once.
+    RunUntil([] { return Blink256 != 0 && Blink128 != 0 && Phase128 == 0; }, 200);
   } else if (scene == "hall-slide") {
     p1.screen = ScreenHall;
     p1.hallCursor = 3;
     ShowCurrentScreen();
     RunTicks(3);
-    // NEXT pressed: the cursor moves on and the view slides half way.
+    // NEXT pressed: the cursor moves on, the panel shows the new machine, the view slides.
     p1.hallCursor = 4;
     HallScroll = -192;
+    RedrawWindow(ViewerInfo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RunTicks(6);
   } else if (scene == "hall-away") {
     SeatPlayer(ScreenHallAway);
@@ -197,8 +199,10 @@ bool SetUpScene(const char* name) {
     MachineRecord& m = SeatPlayer(ScreenPlay);
     m.autoPlay = 1;
     ShowCurrentScreen();
-    RunUntil([&] { return m.litLines != 0 && m.state == StatePayingOut; }, 40000);
-    RunToBlink(Blink128, Phase128);
+    // A win paying out, its line lit, a few medals counted.
+    RunUntil([&] {
+      return m.litLines != 0 && m.state == StatePayingOut && m.paidThisGame >= 2 && Blink128 != 0;
+    }, 40000);
   } else if (scene == "play-bonus") {
     MachineRecord& m = SeatPlayer(ScreenPlay);
     m.autoPlay = 1;
