@@ -241,6 +241,37 @@ void CheckControls() {
   PostMessageW(PlayControlWindow(ControlStartLever), WM_LBUTTONUP, 0, 0);
   Capture();
   FaceOrLit("start lever", false, face, lever, 48, 371, 34, 42, 0);
+  // A real press on the lever dragged off it: captured, released look while still held; the
+  // release outside gives the mouse back and moves the cursor on.
+  HWND leverWindow = PlayControlWindow(ControlStartLever);
+  SendMessageW(leverWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  Capture();
+  Check(GetCapture() == leverWindow, "a real press on the lever did not capture the mouse");
+  FaceOrLit("lever held", true, face, lever, 48, 371, 34, 42, 0);
+  SendMessageW(leverWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-20, 10));
+  Capture();
+  FaceOrLit("lever dragged off", false, face, lever, 48, 371, 34, 42, 0);
+  Check(GetCapture() == leverWindow, "dragging off the lever lost the capture");
+  SendMessageW(leverWindow, WM_LBUTTONUP, 0, MAKELPARAM(-20, 10));
+  Capture();
+  Check(GetCapture() == nullptr, "releasing outside the lever kept the capture");
+  // A real medal into a bet of two completes it: the cursor goes onto the lever at (17, 17).
+  m.state = StateIdle;
+  m.bet = 0;
+  m.medals = 100;
+  m.credit = 0;
+  HWND slot = PlayControlWindow(ControlMedalIn);
+  for (int i = 0; i < 3; ++i) {
+    SendMessageW(slot, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
+    SendMessageW(slot, WM_LBUTTONUP, 0, MAKELPARAM(30, 10));
+  }
+  PumpMessages();
+  POINT expected = {17, 17}, cursor = {0, 0};
+  ClientToScreen(leverWindow, &expected);
+  GetCursorPos(&cursor);
+  Check(m.bet == 3, "three medals bet %d", m.bet);
+  Check(cursor.x == expected.x && cursor.y == expected.y, "cursor at %ld,%ld, not on the lever at %ld,%ld",
+        cursor.x, cursor.y, expected.x, expected.y);
   for (int c = ControlMedalIn; c <= ControlStop3; ++c) {
     Check(PlayControlWindow(c) != nullptr && GetDlgCtrlID(PlayControlWindow(c)) == c,
           "control %d has no window of that identifier", c);
