@@ -5,11 +5,13 @@
 #include <cstring>
 #include <string>
 
+#include "presentation/presentation.h"
 #include "presentation/viewer/screen_capture.h"
 #include "presentation/viewer/viewer_check.h"
 #include "presentation/viewer/viewer_scenes.h"
 #include "presentation/viewer/viewer_timing.h"
 #include "presentation/viewer/viewer_windows.h"
+#include "shell/shell_state.h"
 
 namespace {
 
@@ -36,6 +38,10 @@ int Shots(const char* dir, int count, char** scenes) {
 }
 
 int Live(const char* scene) {
+  // Heard as in the game, where there is a sound device.
+  SoundAvailable = CheckSoundDevice();
+  std::printf("sound device: %s\n", SoundAvailable ? "yes" : "none");
+  std::fflush(stdout);
   if (!SetUpScene(scene)) return 1;
   SetTimer(ViewerMain, 1, 25, nullptr);
   MSG msg;
