@@ -1,0 +1,29 @@
+# Playing and looking at a game under Wine:
+#   make play [GAME=1]      builds and runs game No.N on a Wine virtual desktop (needs a display)
+#   make screenshots        PNGs of the title, the hall by day and by night, the info panel and
+#                           every dialog of game No.1, taken under Xvfb: build/screenshots/
+# The end-to-end runs use faketime to start the game at fixed times of day.
+
+PACKAGES += faketime
+
+PLAY_PREFIX ?= build/play-prefix
+SHOTS_DIR   ?= build/screenshots
+GAME        ?= 1
+
+.PHONY: play screenshots
+
+play: mingw
+	sh tools/wine/prepare-prefix $(PLAY_PREFIX)
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "make play: no display (DISPLAY is not set); see make screenshots"; exit 1; fi
+	WINEPREFIX=$(CURDIR)/$(PLAY_PREFIX) WINEDEBUG=-all \
+	  wine explorer /desktop=meridola,800x600 \
+	  $(MINGW_DIR)/games/kv440$(GAME)/Kv440$(GAME).exe
+
+screenshots: mingw
+	sh tools/wine/prepare-prefix $(PLAY_PREFIX)
+	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)
+	sh games/e2e/take-screenshots $(CURDIR)/$(PLAY_PREFIX) \
+	  $(MINGW_DIR)/games/e2e/kv4401_e2e.exe $(MINGW_DIR)/games/kv4401/Kv4401.exe \
+	  $(MINGW_DIR)/games/e2e/menu_probe.dll $(CURDIR)/$(SHOTS_DIR)
+	@ls $(SHOTS_DIR)/*.png
