@@ -8,6 +8,8 @@ PACKAGES += faketime
 
 PLAY_PREFIX ?= build/play-prefix
 SHOTS_DIR   ?= build/screenshots
+# The screenshots keep their save files apart from the ones of make play.
+SHOTS_PREFIX ?= build/shots-prefix
 GAME        ?= 1
 
 .PHONY: play screenshots
@@ -21,9 +23,9 @@ play: mingw
 	  $(MINGW_DIR)/games/kv440$(GAME)/Kv440$(GAME).exe
 
 screenshots: mingw
-	sh tools/wine/prepare-prefix $(PLAY_PREFIX)
+	sh tools/wine/prepare-prefix $(SHOTS_PREFIX)
 	rm -rf $(SHOTS_DIR) && mkdir -p $(SHOTS_DIR)
-	sh games/e2e/take-screenshots $(CURDIR)/$(PLAY_PREFIX) \
+	sh games/e2e/take-screenshots $(CURDIR)/$(SHOTS_PREFIX) \
 	  $(MINGW_DIR)/games/e2e/kv4401_e2e.exe $(MINGW_DIR)/games/kv4401/Kv4401.exe \
 	  $(MINGW_DIR)/games/e2e/menu_probe.dll $(CURDIR)/$(SHOTS_DIR)
 	@ls $(SHOTS_DIR)/*.png

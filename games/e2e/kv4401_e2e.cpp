@@ -628,6 +628,21 @@ void RunNightShot(GameSession& g) {
   Shot("hall-night-machine-15");
 }
 
+// Ten minutes of the hall screen for the tick statistics: one player walks in and stays.
+void RunHallTenMinutes(GameSession& g) {
+  g.Command(40304);
+  HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
+  if (players == nullptr) return;
+  Enrol(g, players, L"花子");
+  g.Press(players, IDOK);
+  g.WaitGone(players);
+  EnterAs(g, 0);
+  WaitUntil([] { return false; }, 600000);
+  PostMessageW(g.Main(), WM_CLOSE, 0, 0);
+  ExpectBox(g, L"「花子」さん\nまたのご来店、心よりお待ちしております。", IconInfo, IDOK, "farewell");
+  Check(g.WaitExit() == 0, "the game ends");
+}
+
 std::wstring Wide(const char* text) {
   wchar_t out[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, text, -1, out, MAX_PATH);
@@ -664,7 +679,7 @@ int main(int argc, char** argv) {
   } else {
     PrepareHall(run == "shots-night");
   }
-  if (run == "main" || run == "shots") DeleteFileA(DataPath("tavri.dat").c_str());
+  if (run == "main" || run == "shots" || run == "hall10") DeleteFileA(DataPath("tavri.dat").c_str());
 
   GameSession g(exe, probe);
   if (Check(g.Start(), "%s: the game starts", run.c_str())) {
@@ -674,6 +689,7 @@ int main(int argc, char** argv) {
     if (run == "closed") RunClosed(g);
     if (run == "shots") RunShots(g);
     if (run == "shots-night") RunNightShot(g);
+    if (run == "hall10") RunHallTenMinutes(g);
   }
   g.Kill();
   std::printf("%s: %d checks, %d failed\n", run.c_str(), CheckCount(), FailureCount());
