@@ -57,10 +57,23 @@ bool Greyed(const std::vector<MenuItemState>& menu, int id) {
 }
 bool Has(const std::vector<MenuItemState>& menu, int id) { return FindItem(menu, id) != nullptr; }
 
+// The game shows its screen window before it switches the panel's controls, and both
+// happen on its own thread: wait for the whole set before reporting each control.
 void CheckPanel(GameSession& g, std::initializer_list<int> shown, const char* screen) {
+  auto expected = [&](int id) {
+    for (int s : shown) {
+      if (s == id) return true;
+    }
+    return false;
+  };
+  WaitUntil([&] {
+    for (int id = 5; id <= 19; ++id) {
+      if (g.Visible(g.PanelControl(id)) != expected(id)) return false;
+    }
+    return true;
+  }, 5000);
   for (int id = 5; id <= 19; ++id) {
-    bool expect = false;
-    for (int s : shown) expect = expect || s == id;
+    bool expect = expected(id);
     Check(g.Visible(g.PanelControl(id)) == expect, "%s: panel control %d %s", screen, id,
           expect ? "shown" : "hidden");
   }
