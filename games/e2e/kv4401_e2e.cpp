@@ -2,227 +2,19 @@
 // menus, boxes and dialogs, with the save files checked after it ends. Each run is one start
 // of the game at a time of day the runner fixes; the exit code is the number of failures.
 //   kv4401_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed; shots and
-//   shots-night take the pictures of make screenshots
+//   shots-night take the pictures of make screenshots; hall10 and play10 are long measurements
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "games/e2e/game_session.h"
-#include "games/rescheck/check_log.h"
-#include "hall/data_folder.h"
-#include "hall/player_record.h"
-#include "hall/save_data.h"
-#include "hall/shops.h"
+#include "games/e2e/e2e_steps.h"
+#include "games/e2e/play_cases.h"
 
 namespace {
 
-const std::wstring kTitle = L"MERIDOLA No.1";
-const std::wstring kLongName = L"あいうえおかきくけこさ";  // 22 bytes in Shift-JIS
-
-std::string Hex(const std::wstring& s) { return ToUtf8(s); }
-
-// A message box of the game with this text and icon, answered with `button`.
-bool ExpectBox(GameSession& g, const std::wstring& text, int icon, int button, const char* what) {
-  std::printf("  %s\n", what);
-  HWND box = g.WaitMessageBox();
-  if (!Check(box != nullptr, "%s: a message box appears", what)) return false;
-  wchar_t caption[64];
-  GetWindowTextW(box, caption, 64);
-  Check(kTitle == caption, "%s: caption is the title (got \"%s\")", what, Hex(caption).c_str());
-  std::wstring shown = g.BoxText(box);
-  Check(shown == text, "%s: text \"%s\" (got \"%s\")", what, Hex(text).c_str(), Hex(shown).c_str());
-  int seen = g.BoxIcon(box);
-  Check(seen == icon, "%s: icon %d (got %d)", what, icon, seen);
-  g.Press(box, button);
-  bool gone = g.WaitGone(box);
-  std::printf("  %s answered\n", what);
-  return Check(gone, "%s: the box closes", what);
-}
-
-// A command the game handles at once (no box or dialog): sent, so it is done on return.
-void Do(const GameSession& g, int id) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(g.Main(), WM_COMMAND, static_cast<WPARAM>(id), 0, SMTO_NORMAL, 5000, &result);
-}
-
-bool Checked(const std::vector<MenuItemState>& menu, int id) {
-  const MenuItemState* item = FindItem(menu, id);
-  return item != nullptr && (item->flags & MF_CHECKED) != 0;
-}
-bool Greyed(const std::vector<MenuItemState>& menu, int id) {
-  const MenuItemState* item = FindItem(menu, id);
-  return item != nullptr && (item->flags & MF_GRAYED) != 0;
-}
-bool Has(const std::vector<MenuItemState>& menu, int id) { return FindItem(menu, id) != nullptr; }
-
-// The game shows its screen window before it switches the panel's controls, and both
-// happen on its own thread: wait for the whole set before reporting each control.
-void CheckPanel(GameSession& g, std::initializer_list<int> shown, const char* screen) {
-  auto expected = [&](int id) {
-    for (int s : shown) {
-      if (s == id) return true;
-    }
-    return false;
-  };
-  WaitUntil([&] {
-    for (int id = 5; id <= 19; ++id) {
-      if (g.Visible(g.PanelControl(id)) != expected(id)) return false;
-    }
-    return true;
-  }, 5000);
-  for (int id = 5; id <= 19; ++id) {
-    bool expect = expected(id);
-    Check(g.Visible(g.PanelControl(id)) == expect, "%s: panel control %d %s", screen, id,
-          expect ? "shown" : "hidden");
-  }
-}
-
-void CheckScreen(GameSession& g, const wchar_t* visibleClass, const char* what) {
-  const wchar_t* screens[] = {L"Kv4401Demo", L"Kv4401Hall", L"Kv4401Play"};
-  bool ok = WaitUntil([&] {
-    for (const wchar_t* s : screens) {
-      if (g.Visible(g.Child(s)) != (wcscmp(s, visibleClass) == 0)) return false;
-    }
-    return g.Visible(g.Child(L"Kv4401Info"));
-  }, 5000);
-  Check(ok, "%s: only %s and the info panel are shown", what, ToUtf8(visibleClass).c_str());
-}
-
-std::wstring ListLine(HWND dialog, int index) {
-  wchar_t line[256] = L"";
-  if (SendDlgItemMessageW(dialog, 1201, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) < 255) {
-    SendDlgItemMessageW(dialog, 1201, LB_GETTEXT, static_cast<WPARAM>(index),
-                        reinterpret_cast<LPARAM>(line));
-  }
-  return line;
-}
-
-int ListCount(HWND dialog) {
-  return static_cast<int>(SendDlgItemMessageW(dialog, 1201, LB_GETCOUNT, 0, 0));
-}
-
-void SelectLine(HWND dialog, int index) {
-  SendDlgItemMessageW(dialog, 1201, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1201, LBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, 1201)));
-}
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-std::wstring Trim(const std::wstring& s) {
-  size_t start = s.find_first_not_of(L' ');
-  return start == std::wstring::npos ? L"" : s.substr(start);
-}
-
-// Enrols a name through dialog 402 from the open player dialog; the dialog is left for the
-// caller when the name is refused.
-HWND OpenEnrolment(GameSession& g, HWND players, const std::wstring& name) {
-  g.Press(players, 1503);
-  HWND enrol = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの登録");
-  if (!Check(enrol != nullptr, "the enrolment dialog opens")) return nullptr;
-  SetDlgItemTextW(enrol, 1101, name.c_str());
-  g.Press(enrol, IDOK);
-  return enrol;
-}
-
-void Enrol(GameSession& g, HWND players, const std::wstring& name) {
-  HWND enrol = OpenEnrolment(g, players, name);
-  if (enrol != nullptr) Check(g.WaitGone(enrol), "\"%s\" is enrolled", ToUtf8(name).c_str());
-}
-
-void RefusedEnrolment(GameSession& g, HWND players, const std::wstring& name,
-                      const std::wstring& text, const char* what) {
-  HWND enrol = OpenEnrolment(g, players, name);
-  if (enrol == nullptr) return;
-  ExpectBox(g, text, IconWarn, IDOK, what);
-  Check(IsWindowVisible(enrol) != FALSE, "%s: the enrolment dialog stays", what);
-  g.Press(enrol, IDCANCEL);
-  g.WaitGone(enrol);
-}
-
-// ---- files -------------------------------------------------------------------------------
-
-std::string DataPath(const char* name) {
-  char path[kPathBytes];
-  DataFolder(name, path);
-  return path;
-}
-
-CalendarTime NowPlusSeconds(int seconds) {
-  FILETIME ft;
-  GetSystemTimeAsFileTime(&ft);
-  ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-  t.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ull;
-  ft = FILETIME{t.LowPart, t.HighPart};
-  FILETIME local;
-  FileTimeToLocalFileTime(&ft, &local);
-  SYSTEMTIME st;
-  FileTimeToSystemTime(&local, &st);
-  CalendarTime c{};
-  c.second = st.wSecond;
-  c.minute = st.wMinute;
-  c.hour = st.wHour;
-  c.dayOfMonth = st.wDay;
-  c.month = st.wMonth - 1;
-  c.years = st.wYear - 1900;
-  c.weekday = st.wDayOfWeek;
-  static const int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-  bool leap = (st.wYear % 4 == 0 && st.wYear % 100 != 0) || st.wYear % 400 == 0;
-  c.dayOfYear = kBefore[st.wMonth - 1] + st.wDay - 1 + (leap && st.wMonth > 2 ? 1 : 0);
-  return c;
-}
-
-// A hall where customers hold machines 1 to 8 of the day shop (the cap of a normal hour, so no
-// one else comes), machines 0 and 9 to 15 are free, and the last open time lies a little ahead
-// so the start-up does not catch anything up. Both shops hold one high score.
-void PrepareHall(bool nightCustomers = false) {
-  ResetShopsToDefaults();
-  CalendarTime soon = NowPlusSeconds(120);
-  for (ShopRecord& s : Shops) {
-    s.lastOpenTime = soon;
-    ScoreEntry& e = s.highScores[0];
-    std::memcpy(e.date, "06/01", 6);
-    WideCharToMultiByte(932, 0, L"チャンピオン", -1, e.text, sizeof e.text, nullptr, nullptr);
-    e.amount = 12345;
-  }
-  for (int shop = 0; shop < (nightCustomers ? 2 : 1); ++shop) {
-    for (int i = 1; i <= 8; ++i) {
-      Shops[shop].machines[i].occupant = OccupantCustomer;
-      Shops[shop].machines[i].medals = 400;
-    }
-  }
-  Check(SaveHallFile(DataPath("Kv4401.dat").c_str()), "the prepared hall file is written");
-}
-
-long FileSize(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-  return static_cast<long>(data.nFileSizeLow);
-}
-
-const PlayerRecord* FindRecord(const std::wstring& name) {
-  char cp932[kPlayerNameBytes];
-  WideCharToMultiByte(932, 0, name.c_str(), -1, cp932, sizeof cp932, nullptr, nullptr);
-  for (const PlayerRecord& p : Players) {
-    if (p.inUse == 1 && std::strcmp(p.name, cp932) == 0) return &p;
-  }
-  return nullptr;
-}
-
 // ---- runs ----------------------------------------------------------------------------------
-
-void EnterAs(GameSession& g, int line) {
-  g.Command(40303);
-  HWND choice = g.WaitDialog(L"ﾌﾟﾚｲﾔｰ選択");
-  if (!Check(choice != nullptr, "the player choice opens")) return;
-  SelectLine(choice, line);
-  Check(Enabled(choice, IDOK), "選択 is enabled for a player outside the hall");
-  g.Press(choice, IDOK);
-  g.WaitGone(choice);
-  CheckScreen(g, L"Kv4401Hall", "after entering");
-}
 
 void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe) {
   CheckScreen(g, L"Kv4401Demo", "start-up");
@@ -531,28 +323,6 @@ void RunClosed(GameSession& g) {
   Check(g.WaitExit() == 0, "the game ends");
 }
 
-// ---- screenshots ---------------------------------------------------------------------------
-
-std::string shotsDir;
-
-// Asks the runner for a screenshot: a ".want" file it answers by taking the picture and
-// removing the file.
-void Shot(const char* name) {
-  Sleep(700);  // let the window finish painting
-  std::string want = shotsDir + "\\" + name + ".want";
-  HANDLE f = CreateFileA(want.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
-  Check(WaitUntil([&] { return GetFileAttributesA(want.c_str()) == INVALID_FILE_ATTRIBUTES; }, 20000),
-        "screenshot %s taken", name);
-}
-
-HWND ShotDialog(GameSession& g, int command, const wchar_t* caption, const char* name) {
-  g.Command(command);
-  HWND d = g.WaitDialog(caption);
-  if (d != nullptr) Shot(name);
-  return d;
-}
-
 void RunShots(GameSession& g) {
   Shot("title");
   HWND players = ShotDialog(g, 40304, L"ﾌﾟﾚｲﾔｰの情報", "dialog-401-players-empty");
@@ -656,22 +426,6 @@ void RunHallTenMinutes(GameSession& g) {
   Check(g.WaitExit() == 0, "the game ends");
 }
 
-std::wstring Wide(const char* text) {
-  wchar_t out[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, text, -1, out, MAX_PATH);
-  return out;
-}
-
-void UseGameDocumentsFolder() {
-  using GetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-  HMODULE library = LoadLibraryW(L"shfolder.dll");
-  auto entry = library ? reinterpret_cast<GetFolderPath>(reinterpret_cast<void*>(
-                             GetProcAddress(library, "SHGetFolderPathA")))
-                       : nullptr;
-  char path[MAX_PATH] = "";
-  if (entry != nullptr && SUCCEEDED(entry(nullptr, 5, nullptr, 0, path))) SetDocumentsFolder(path);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -689,10 +443,12 @@ int main(int argc, char** argv) {
   ShopRecord before{};
   if (run == "restart") {
     if (LoadHallFile(DataPath("Kv4401.dat").c_str())) before = Shops[ShopDay];
-  } else {
+  } else if (!PreparePlayCase(run)) {
     PrepareHall(run == "shots-night");
   }
-  if (run == "main" || run == "shots" || run == "hall10") DeleteFileA(DataPath("tavri.dat").c_str());
+  if (run == "main" || run == "shots" || run == "hall10" || run == "play10") {
+    DeleteFileA(DataPath("tavri.dat").c_str());
+  }
 
   GameSession g(exe, probe);
   if (Check(g.Start(), "%s: the game starts", run.c_str())) {
@@ -703,6 +459,8 @@ int main(int argc, char** argv) {
     if (run == "shots") RunShots(g);
     if (run == "shots-night") RunNightShot(g);
     if (run == "hall10") RunHallTenMinutes(g);
+    if (run == "play10") RunPlayTenMinutes(g);
+    RunPlayCase(run, g, exe);
   }
   g.Kill();
   std::printf("%s: %d checks, %d failed\n", run.c_str(), CheckCount(), FailureCount());
