@@ -279,7 +279,7 @@ void MachineTick(MachineRecord& m) {
     // 1024; a record restored in any other combination must not wait for ever.
     m.stateTimer += 1;
   }
-  if (rules.digitsRedrawWhileWaiting && Phase64 == 0 && m.spinWait < 30) {
+  if (Phase64 == 0 && rules.digitsRedrawWhileWaiting && m.spinWait < 30) {
     m.redrawFlags |= RedrawDigits;
   }
   switch (m.state) {
