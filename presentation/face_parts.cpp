@@ -7,13 +7,6 @@
 
 namespace {
 
-struct Source {
-  Surface surface;
-  explicit Source(HINSTANCE instance, int id) : surface(LoadBitmapSurface(instance, id)) {}
-  ~Source() { FreeSurface(surface); }
-  bool ok() const { return surface.bitmap != nullptr; }
-};
-
 // A piece of the face as the player sees it now (ScreenSurface), into the part being built.
 void FromFace(int x, int y, int w, int h, int dy) { BitBlt(HallDC, 0, dy, w, h, ScreenDC, x, y, SRCCOPY); }
 
@@ -22,7 +15,7 @@ void FromPicture(const Surface& picture, int sy, int w, int h, int dy) {
 }
 
 bool BuildReelStrips(HINSTANCE instance) {
-  Source symbols(instance, 600);
+  SourcePicture symbols(instance, 600);
   if (!symbols.ok()) return false;
   const int u = face::kSymbolHeight;
   if (!BeginPart(ReelStrips, 3 * face::kReelW, face::kStripRows * u)) return false;
@@ -44,7 +37,7 @@ bool BuildReelStrips(HINSTANCE instance) {
 
 // A control's released look from the face above its pressed picture.
 bool BuildControlLooks(HINSTANCE instance, int id, Surface& part, int x, int y, int w, int h) {
-  Source pressed(instance, id);
+  SourcePicture pressed(instance, id);
   if (!pressed.ok() || !BeginPart(part, w, 2 * h)) return false;
   FromFace(x, y, w, h, 0);
   FromPicture(pressed.surface, 0, w, h, h);
@@ -73,7 +66,7 @@ bool BuildLineLamps(HINSTANCE instance) {
 }
 
 bool BuildStopLamps(HINSTANCE instance) {
-  Source lit(instance, 605);
+  SourcePicture lit(instance, 605);
   if (!lit.ok() || !BeginPart(StopLampLooks, face::kStopLampW, 6 * face::kStopLampH)) return false;
   for (int r = 0; r < kReelCount; ++r) {
     FromFace(face::kStopLampX + face::kReelStep * r, face::kStopLampY, face::kStopLampW,
@@ -112,7 +105,7 @@ bool BuildWaitLamp() {
 }
 
 bool BuildReelShade(HINSTANCE instance) {
-  Source symbols(instance, 600);
+  SourcePicture symbols(instance, 600);
   if (!symbols.ok() || !BeginPart(ReelShade, face::kReelW, face::kShadeRows)) return false;
   FromPicture(symbols.surface, 324, face::kReelW, face::kShadeRows, 0);
   EndPart();

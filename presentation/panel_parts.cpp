@@ -5,14 +5,6 @@
 
 namespace {
 
-// A picture needed only while parts are cut from it.
-struct Source {
-  Surface surface;
-  explicit Source(HINSTANCE instance, int id) : surface(LoadBitmapSurface(instance, id)) {}
-  ~Source() { FreeSurface(surface); }
-  bool ok() const { return surface.bitmap != nullptr; }
-};
-
 void Piece(const Surface& from, int sx, int sy, int w, int h, int dx, int dy) {
   CopyFromSurface(HallDC, dx, dy, w, h, from, sx, sy);
 }
@@ -20,7 +12,7 @@ void Piece(const Surface& from, int sx, int sy, int w, int h, int dx, int dy) {
 }  // namespace
 
 bool BuildPanelParts(HINSTANCE instance) {
-  Source tabs(instance, 508);
+  SourcePicture tabs(instance, 508);
   if (!tabs.ok()) return false;
   // P1-P4, 32 pixels each, in four looks of 26 rows: free, free and current, registered,
   // registered and current.
@@ -39,7 +31,7 @@ bool BuildPanelParts(HINSTANCE instance) {
 }
 
 bool BuildBoardParts(HINSTANCE instance) {
-  Source plates(instance, 507);
+  SourcePicture plates(instance, 507);
   if (!plates.ok()) return false;
   // Looks 0-15: each machine's plate as the board prints it, unlit; 16-31: lit.
   if (!BeginPart(MachinePlateLooks, panel::kPlateW, 32 * panel::kPlateH)) return false;
@@ -62,7 +54,7 @@ bool BuildBoardParts(HINSTANCE instance) {
 }
 
 bool BuildHallLampParts(HINSTANCE instance) {
-  Source lamps(instance, 515);
+  SourcePicture lamps(instance, 515);
   if (!lamps.ok()) return false;
   if (!BeginPart(HallTopLampLooks, 74, 40)) return false;
   Piece(lamps.surface, 0, 0, 74, 20, 0, 0);

@@ -48,6 +48,16 @@ MaskedSprite LoadMaskedSprite(HINSTANCE instance, int resourceId);
 int DrawMaskedSprite(HDC destination, int x, int y, int width, int height, HDC scratch,
                      int sourceX, int sourceY, const MaskedSprite& sprite);
 void FreeSurface(Surface& surface);
+
+// A picture needed only while looks are cut from it at start-up; freed when it goes out of scope.
+struct SourcePicture {
+  Surface surface;
+  SourcePicture(HINSTANCE instance, int id) : surface(LoadBitmapSurface(instance, id)) {}
+  ~SourcePicture() { FreeSurface(surface); }
+  SourcePicture(const SourcePicture&) = delete;
+  SourcePicture& operator=(const SourcePicture&) = delete;
+  bool ok() const { return surface.bitmap != nullptr; }
+};
 void FreeMaskedSprite(MaskedSprite& sprite);
 
 // One rectangle of a surface onto a context, through ScratchDC (selected and restored here).
