@@ -2,6 +2,7 @@
 // compared with the game's own face bitmaps: which lamps are lit and what the displays show.
 #include "games/e2e/face_check.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -139,9 +140,8 @@ LampLook FaceReference::Lamp(const Picture& screen, FaceLamp lamp) const {
 
 int FaceReference::Glyph(const Picture& screen, int x, int y, bool* point) const {
   auto glyphPixel = [&](int g, int dx, int dy) { return digits_.At(dx, kDigitH * g + dy); };
-  auto isPoint = [&](int dx, int dy) {
-    return glyphPixel(kPointGlyph, dx, dy) != glyphPixel(kBlankGlyph, dx, dy);
-  };
+  // The point glyph is black but for the point, and is ORed over the digit.
+  auto isPoint = [&](int dx, int dy) { return glyphPixel(kPointGlyph, dx, dy) != 0; };
   for (int g = 0; g <= kBlankGlyph; ++g) {
     bool match = true;
     int pointPixels = 0, pointShown = 0;
@@ -221,4 +221,33 @@ int Differences(const Picture& a, const Picture& b, int x, int y, int w, int h) 
     }
   }
   return n;
+}
+
+bool SavePicture(const Picture& picture, const std::string& path) {
+  const int stride = ((picture.width * 24 + 31) / 32) * 4;
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * picture.height);
+  info.biSize = sizeof info;
+  info.biWidth = picture.width;
+  info.biHeight = picture.height;  // bottom-up
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) return false;
+  bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 && std::fwrite(&info, sizeof info, 1, f) == 1;
+  std::vector<unsigned char> row(static_cast<size_t>(stride), 0);
+  for (int y = picture.height - 1; ok && y >= 0; --y) {
+    for (int x = 0; x < picture.width; ++x) {
+      uint32_t p = picture.At(x, y);
+      row[3 * x] = static_cast<unsigned char>(p);
+      row[3 * x + 1] = static_cast<unsigned char>(p >> 8);
+      row[3 * x + 2] = static_cast<unsigned char>(p >> 16);
+    }
+    ok = std::fwrite(row.data(), 1, row.size(), f) == row.size();
+  }
+  return std::fclose(f) == 0 && ok;
 }

@@ -58,5 +58,7 @@ class FaceReference {
 
 // The play window's client area (480 x 432) as the screen shows it now.
 bool CapturePlayWindow(HWND play, Picture& out);
+// Writes the picture as a 24-bit BMP file (to see what a failed check saw).
+bool SavePicture(const Picture& picture, const std::string& path);
 // Number of pixels in which two pictures differ inside a rectangle.
 int Differences(const Picture& a, const Picture& b, int x, int y, int w, int h);

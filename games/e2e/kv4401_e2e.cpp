@@ -1,8 +1,9 @@
 // End-to-end runs of MERIDOLA No.1 under Wine: the real Kv4401.exe driven through its windows,
 // menus, boxes and dialogs, with the save files checked after it ends. Each run is one start
 // of the game at a time of day the runner fixes; the exit code is the number of failures.
-//   kv4401_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed; shots and
-//   shots-night take the pictures of make screenshots; hall10 and play10 are long measurements
+//   kv4401_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed, and the play
+//   screen's play, closing and sound; shots, shots-night and shots-play take the pictures of
+//   make screenshots; hall10 and play10 are long measurements
 #include <windows.h>
 
 #include <cstdio>
@@ -430,8 +431,8 @@ void RunHallTenMinutes(GameSession& g) {
 
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
-    std::printf("usage: kv4401_e2e main|visit|restart|closed|shots|shots-night GAME.exe "
-                "PROBE.dll [SHOTS-FOLDER]\n");
+    std::printf("usage: kv4401_e2e main|visit|restart|closed|play|closing|sound|shots|"
+                "shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll [SHOTS-FOLDER]\n");
     return 2;
   }
   if (argc == 5) shotsDir = argv[4];
