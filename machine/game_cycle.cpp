@@ -74,7 +74,7 @@ int MoveReels(const MachineModel& model, MachineRecord& m) {
 // Between the JAC games of a stage the reels keep turning; once the stage is over and the
 // last of them has run out, the machine is back in ordinary play.
 void TurnBetweenJacGames(const MachineModel& model, MachineRecord& m) {
-  if (!model.cycle.jacPlayWithoutLever || m.jacWins == 0) return;
+  if (m.jacWins == 0 || !model.cycle.jacPlayWithoutLever) return;
   MoveReels(model, m);
   if (m.jacWins == kJacRunOut && AllReelsAtRest(m)) m.jacWins = 0;
 }
@@ -135,7 +135,7 @@ void SpinningTick(const MachineModel& model, MachineRecord& m) {
     }
   }
   int rested = MoveReels(model, m);
-  if (model.cycle.jacPlayWithoutLever && m.jacWins > 0) {
+  if (m.jacWins > 0 && model.cycle.jacPlayWithoutLever) {
     if (rested) EvaluateJacStop(m);
     return;
   }
@@ -271,7 +271,7 @@ void MachineTick(MachineRecord& m) {
   const CycleRules& rules = model.cycle;
   if (Phase128 == 0 && m.spinWait < 1024) {
     // In a numbered stage the interval before a spin counts every other slow tick only.
-    bool halfPace = rules.slowIntervalInStages && m.jacStage != 0 && Phase256 != 0;
+    bool halfPace = Phase256 != 0 && m.jacStage != 0 && rules.slowIntervalInStages;
     if (!halfPace) m.spinWait += 1;
     m.stateTimer += 1;
   } else if (Phase128 == 0 && m.stateTimer < 1024) {

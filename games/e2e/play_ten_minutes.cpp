@@ -1,4 +1,58 @@
-// The "play10" run: a long stretch of play at one machine for the tick statistics.
+// The "play10" run: ten minutes at the play screen with four players seated, for the tick
+// statistics. P1 plays automatically on screen, P3 and P4 automatically in the background.
+#include <cstdio>
+
 #include "games/e2e/e2e_steps.h"
 
-void RunPlayTenMinutes(GameSession&) {}
+namespace {
+
+constexpr const wchar_t* kNames[] = {L"一郎", L"二郎", L"三郎", L"四郎"};
+constexpr int kTenMinutesMs = 10 * 60 * 1000;
+
+// Seats the player of slot `slot` at machine 15 - slot + 1 (P1 at 0, P2 at 15, P3 at 14, P4 at
+// 13: all free in the prepared hall) with 500 medals, in automatic or manual play.
+void SeatWithMedals(GameSession& g, int slot, bool automatic) {
+  Do(g, 40201 + slot);
+  EnterAs(g, slot);
+  for (int step = 0; step < slot; ++step) Do(g, 40306);
+  g.Command(40308);
+  CheckScreen(g, L"Kv4401Play", "seated");
+  g.Command(40311);
+  HWND exchange = g.WaitDialog(L"メダル交換");
+  if (!Check(exchange != nullptr, "P%d: the exchange opens", slot + 1)) return;
+  SendDlgItemMessageW(exchange, 1301, BM_SETCHECK, BST_UNCHECKED, 0);
+  SendDlgItemMessageW(exchange, 1303, BM_SETCHECK, BST_CHECKED, 0);
+  g.Press(exchange, IDOK);
+  Check(g.WaitGone(exchange), "P%d buys 500 medals", slot + 1);
+  if (automatic) Do(g, 40402);
+}
+
+}  // namespace
+
+void RunPlayTenMinutes(GameSession& g) {
+  g.Command(40304);
+  HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
+  if (!Check(players != nullptr, "the player dialog opens")) return;
+  for (const wchar_t* name : kNames) Enrol(g, players, name);
+  g.Press(players, IDOK);
+  g.WaitGone(players);
+
+  SeatWithMedals(g, 1, false);
+  SeatWithMedals(g, 2, true);
+  SeatWithMedals(g, 3, true);
+  SeatWithMedals(g, 0, true);
+  std::printf("  four players seated; ten minutes of play on P1's screen\n");
+  Sleep(kTenMinutesMs);
+
+  // Closing asks each seated player in turn: stop?, the cash-out, the farewell.
+  PostMessageW(g.Main(), WM_CLOSE, 0, 0);
+  int answered = 0;
+  for (HWND box = g.WaitMessageBox(); box != nullptr; box = g.WaitMessageBox(3000)) {
+    g.Press(box, IDOK);
+    g.WaitGone(box);
+    answered += 1;
+  }
+  Check(answered == 12, "closing asks, cashes out and bids farewell to four players (%d boxes)",
+        answered);
+  Check(g.WaitExit() == 0, "the game ends");
+}
