@@ -14,6 +14,8 @@ constexpr int kMedalX = 379, kMedalY = 289, kMedalW = 40, kMedalH = 18;
 constexpr int kBonusX = 379, kBonusY = 185, kBonusStep = 34, kBonusW = 86, kBonusH = 32;
 constexpr int kBigX = 395, kBigY = 127, kBigSize = 54;
 constexpr int kWaitX = 59, kWaitOnY = 302, kWaitOffY = 313, kWaitW = 30, kWaitH = 11;
+constexpr int kBetX = 359, kBetY = 378, kBetW = 46, kBetH = 32;
+constexpr int kLeverX = 48, kLeverY = 371, kLeverW = 34, kLeverH = 42;
 constexpr int kPaidX = 19, kCreditX = 429, kDigitsY = 294, kDigitW = 16, kDigitH = 24;
 constexpr int kBlankGlyph = 10, kPointGlyph = 11;
 // The number each bet-line lamp shows lit (3, 2, 1, 2, 3), as rows of its picture.
@@ -71,7 +73,8 @@ bool LoadDib(HMODULE module, int id, Picture& out, uint32_t* key = nullptr) {
 bool FaceReference::Load(const std::wstring& exe) {
   HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (module == nullptr) return false;
-  bool ok = LoadDib(module, 502, face_) && LoadDib(module, 604, lines_, &linesKey_) &&
+  bool ok = LoadDib(module, 502, face_) && LoadDib(module, 601, lever_) &&
+            LoadDib(module, 603, bet_) && LoadDib(module, 604, lines_, &linesKey_) &&
             LoadDib(module, 605, stops_) && LoadDib(module, 606, medal_) &&
             LoadDib(module, 607, bonus_, &bonusKey_) && LoadDib(module, 608, bigChance_) &&
             LoadDib(module, 609, digits_);
@@ -83,7 +86,8 @@ const char* FaceReference::LampName(FaceLamp lamp) {
   static const char* const kNames[kFaceLamps] = {
       "bet line 1 (diagonal down)", "bet line 2 (top)", "bet line 3 (middle)",
       "bet line 4 (bottom)", "bet line 5 (diagonal up)", "STOP 1", "STOP 2", "STOP 3",
-      "MEDALS", "BONUS 3", "BONUS 2", "BONUS 1", "BIG CHANCE", "WAIT"};
+      "MEDALS", "BONUS 3", "BONUS 2", "BONUS 1", "BIG CHANCE", "WAIT", "bet button",
+      "start lever"};
   return lamp >= 0 && lamp < kFaceLamps ? kNames[lamp] : "?";
 }
 
@@ -95,6 +99,8 @@ FaceReference::Region FaceReference::RegionOf(FaceLamp lamp) const {
     return {kBonusX, kBonusY + kBonusStep * (lamp - LampBonus0), kBonusW, kBonusH};
   }
   if (lamp == LampBigChance) return {kBigX, kBigY, kBigSize, kBigSize};
+  if (lamp == ButtonBet) return {kBetX, kBetY, kBetW, kBetH};
+  if (lamp == ButtonLever) return {kLeverX, kLeverY, kLeverW, kLeverH};
   return {kWaitX, kWaitOnY, kWaitW, kWaitH};
 }
 
@@ -118,6 +124,8 @@ uint32_t FaceReference::LitPixel(FaceLamp lamp, int x, int y) const {
     return p == bonusKey_ ? face_.At(x, y) : p;
   }
   if (lamp == LampBigChance) return bigChance_.At(dx, dy);
+  if (lamp == ButtonBet) return bet_.At(dx, dy);
+  if (lamp == ButtonLever) return lever_.At(dx, dy);
   return face_.At(x, y);  // the WAIT label as printed
 }
 

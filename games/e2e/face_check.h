@@ -23,6 +23,8 @@ enum FaceLamp {
   LampBonus0, LampBonus1, LampBonus2,  // BONUS lamps top to bottom (numbers 3, 2, 1)
   LampBigChance,
   LampWait,
+  ButtonBet,    // the bet button: "lit" is its pressed look
+  ButtonLever,  // the start lever: "lit" is pulled down
   kFaceLamps,
 };
 
@@ -30,7 +32,7 @@ enum FaceLamp {
 // half-way).
 enum LampLook { LookUnlit = 0, LookLit = 1, LookNeither = -1 };
 
-// The face bitmaps of the game (502, 604 to 609), taken from the program's resources.
+// The face bitmaps of the game (502, 601, 603 to 609), taken from the program's resources.
 class FaceReference {
  public:
   bool Load(const std::wstring& exe);
@@ -52,7 +54,7 @@ class FaceReference {
   uint32_t LitPixel(FaceLamp lamp, int x, int y) const;
   uint32_t UnlitPixel(FaceLamp lamp, int x, int y) const;
 
-  Picture face_, lines_, stops_, medal_, bonus_, bigChance_, digits_;
+  Picture face_, lever_, bet_, lines_, stops_, medal_, bonus_, bigChance_, digits_;
   uint32_t linesKey_ = 0, bonusKey_ = 0;
 };
 

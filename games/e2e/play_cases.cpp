@@ -46,10 +46,17 @@ struct Face {
     bool point = false;
     return Paid(&point) >= 0 && point;
   }
-  // Waits until the screen shows what `condition` asks of it.
+  int misses = 0;
+
+  // Waits until the screen shows what `condition` asks of it. When it never does, the last
+  // picture is kept beside the save files for whoever reads the failure.
   template <typename Condition>
   bool Until(Condition condition, int ms) {
-    return WaitUntil([&] { return Grab() && condition(); }, ms);
+    if (WaitUntil([&] { return Grab() && condition(); }, ms)) return true;
+    char name[32];
+    std::snprintf(name, sizeof name, "face-miss-%d.bmp", ++misses);
+    if (SavePicture(now, DataPath(name))) std::printf("  the screen then: %s\n", DataPath(name).c_str());
+    return false;
   }
   bool UntilLamp(FaceLamp lamp, LampLook look, int ms) {
     return Until([&] { return Lamp(lamp) == look; }, ms);
@@ -290,7 +297,13 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   }
 
   Exchange50(g, "the first medals");
-  Key(g, 4);  // the bet button with no credit
+  // The bet button with no credit: held down by the key it shows its pressed look, and when the
+  // key comes up it is released having bet nothing.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(g.Main(), WM_KEYDOWN, VK_NUMPAD4, 1, SMTO_NORMAL, 5000, &result);
+  Check(face.UntilLamp(ButtonBet, LookLit, 3000), "keypad 4 held: the bet button shows pressed");
+  SendMessageTimeoutW(g.Main(), WM_KEYUP, VK_NUMPAD4, 0xC0000001, SMTO_NORMAL, 5000, &result);
+  Check(face.UntilLamp(ButtonBet, LookUnlit, 3000), "keypad 4 up: the bet button is released");
   Sleep(300);
   Check(face.Grab() && face.LineLamps() == 0 && face.Credit() == 0 && face.BetweenGames(),
         "the bet button with no credit bets nothing");
@@ -388,7 +401,9 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   bool hid = WaitUntil([&] { return !IsWindowVisible(notice); }, 20000);
   double seconds = (GetTickCount() - shownAt) / 1000.0;
   std::printf("  the notice stood %.1f s\n", seconds);
-  Check(hid && seconds >= 12.0 && seconds <= 16.0, "the notice hides itself after 13-14 s (%.1f s)",
+  // It hides at its ninth age step, and the steps come every 1.6 s: 12.8 to 14.4 s after it
+  // appeared, a little more on a busy machine.
+  Check(hid && seconds >= 12.5 && seconds <= 17.0, "the notice hides itself after 13-14 s (%.1f s)",
         seconds);
   Do(g, 40201);
   Do(g, 40202);
@@ -427,7 +442,7 @@ void RunClosing(GameSession& g) {
   Exchange50(g, "medals before closing");
   Do(g, 40402);
   const std::wstring who = L"「" + kTaro + L"」さん\n";
-  HWND box = g.WaitMessageBox(40000);
+  HWND box = g.WaitMessageBox(60000);
   SYSTEMTIME now;
   GetLocalTime(&now);
   if (Check(box != nullptr, "after 22:00: a box appears")) {
