@@ -318,8 +318,17 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
         face.Credit());
   Check(face.Blinks(LampMedals, 3000), "the MEDALS lamp blinks while the bet may grow");
 
-  // The fruit role drawn beforehand wins this game.
-  Key(g, 5);
+  // The fruit role drawn beforehand wins this game. The lever held by its key shows pulled
+  // down; a key press never moves the mouse cursor.
+  POINT cursorBefore{}, cursorAfter{};
+  GetCursorPos(&cursorBefore);
+  SendMessageTimeoutW(g.Main(), WM_KEYDOWN, VK_NUMPAD5, 1, SMTO_NORMAL, 5000, &result);
+  Check(face.UntilLamp(ButtonLever, LookLit, 3000), "keypad 5 held: the lever shows pulled down");
+  SendMessageTimeoutW(g.Main(), WM_KEYUP, VK_NUMPAD5, 0xC0000001, SMTO_NORMAL, 5000, &result);
+  Check(face.UntilLamp(ButtonLever, LookUnlit, 3000), "keypad 5 up: the lever is released");
+  GetCursorPos(&cursorAfter);
+  Check(cursorBefore.x == cursorAfter.x && cursorBefore.y == cursorAfter.y,
+        "the keypad leaves the mouse cursor where it was");
   Check(face.Until([&] { return face.StopLampsAre(7); }, 8000), "the STOP lamps light for the spin");
   Check(ReelsTurning(face), "the reels turn");
   Check(face.Lamp(LampMedals) == LookUnlit && face.LineLamps() == 31,
