@@ -1,7 +1,8 @@
 # Playing and looking at a game under Wine:
 #   make play [GAME=1]      builds and runs game No.N on a Wine virtual desktop (needs a display)
-#   make screenshots        PNGs of the title, the hall by day and by night, the info panel and
-#                           every dialog of game No.1, taken under Xvfb: build/screenshots/
+#   make screenshots        PNGs of the title, the hall by day and by night, the info panel,
+#                           every dialog and the play screen (credit, reels turning, a win, a
+#                           big bonus) of game No.1, taken under Xvfb: build/screenshots/
 # The end-to-end runs use faketime to start the game at fixed times of day.
 
 PACKAGES += faketime
