@@ -1,5 +1,5 @@
-// The tick-statistics build: each tick's handler time and the ticks the timer dropped, summed
-// up at the end of the run as median, 99th percentile and the number dropped.
+// The tick-statistics build: each tick's handler time, how long its message waited in the
+// queue, and the ticks the timer dropped, summed up at the end of the run.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,8 @@ constexpr int kTickSampleCapacity = 144000;
 void ResetTickStats();
 // One handled tick, in microseconds.
 void RecordTickDuration(uint32_t microseconds);
+// How long a tick's message waited between the timer posting it and the handler starting.
+void RecordTickWait(uint32_t microseconds);
 // One tick the timer dropped because the last one was still pending.
 void RecordDroppedTick();
 
@@ -19,8 +21,11 @@ struct TickSummary {
   uint32_t medianMicros;
   uint32_t p99Micros;
   uint32_t maxMicros;
+  uint32_t waitMedianMicros;  // the tick message's time in the queue
+  uint32_t waitP99Micros;
+  uint32_t waitMaxMicros;
 };
 // Sorts the kept samples (call once, at the end of the run).
 TickSummary SummariseTicks();
-// "ticks N, median X us, p99 Y us, max Z us, dropped D" into out.
+// "ticks N, median X us, p99 Y us, max Z us, dropped D; queue wait median .., p99 .., max .."
 void FormatTickSummary(const TickSummary& s, char* out, int outBytes);

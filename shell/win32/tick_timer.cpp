@@ -25,6 +25,23 @@ UINT timerPeriod = 0;
 // The one datum the timer thread shares with the window thread.
 std::atomic_flag TickPending = ATOMIC_FLAG_INIT;
 
+#ifdef MERIDOLA_TICK_STATS
+// When the timer posted the pending tick, so that the handler can tell how long it waited.
+std::atomic<int64_t> TickPostedAt{0};
+
+int64_t Microseconds(int64_t counts) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return counts * 1000000 / frequency.QuadPart;
+}
+
+int64_t PerformanceCount() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+#endif
+
 void CALLBACK TimerCallback(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (TickPending.test_and_set()) {
 #ifdef MERIDOLA_TICK_STATS
@@ -32,6 +49,9 @@ void CALLBACK TimerCallback(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
 #endif
     return;
   }
+#ifdef MERIDOLA_TICK_STATS
+  TickPostedAt.store(PerformanceCount());
+#endif
   PostMessageW(MainWindow, WM_GAME_TICK, 0, 0);
 }
 
@@ -92,22 +112,19 @@ void StopTickTimer() {
 
 void HandleTick() {
 #ifdef MERIDOLA_TICK_STATS
-  LARGE_INTEGER start, end, frequency;
-  QueryPerformanceCounter(&start);
+  int64_t start = PerformanceCount();
+  RecordTickWait(static_cast<uint32_t>(Microseconds(start - TickPostedAt.load())));
 #endif
   RunTick(kSteps);
 #ifdef MERIDOLA_TICK_STATS
-  QueryPerformanceCounter(&end);
-  QueryPerformanceFrequency(&frequency);
-  RecordTickDuration(static_cast<uint32_t>((end.QuadPart - start.QuadPart) * 1000000 /
-                                           frequency.QuadPart));
+  RecordTickDuration(static_cast<uint32_t>(Microseconds(PerformanceCount() - start)));
 #endif
   TickPending.clear();
 }
 
 void ReportTickStats() {
 #ifdef MERIDOLA_TICK_STATS
-  char line[160];
+  char line[200];
   FormatTickSummary(SummariseTicks(), line, sizeof line);
   std::fprintf(stderr, "tick statistics: %s\n", line);
   std::fflush(stderr);
