@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "games/e2e/face_check.h"
 #include "hall/data_folder.h"
 #include "hall/player_roster.h"
 
@@ -250,42 +251,10 @@ HWND ShotDialog(GameSession& g, int command, const wchar_t* caption, const char*
 
 void ShotNow(const char* name) {
   if (shotsDir.empty()) return;
-  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;  // bottom-up, as a BMP file holds its rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(screen);
-  bool ok = bitmap != nullptr && memory != nullptr && bits != nullptr;
-  if (ok) {
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    ok = BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY) != 0;
-    GdiFlush();
-    SelectObject(memory, previous);
-  }
-  if (ok) {
-    DWORD stride = static_cast<DWORD>(((w * 24 + 31) / 32) * 4);
-    DWORD imageSize = stride * static_cast<DWORD>(h);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::string path = shotsDir + "\\" + name + ".bmp";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ok = f != nullptr && std::fwrite(&file, sizeof file, 1, f) == 1 &&
-         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f) == 1 &&
-         std::fwrite(bits, 1, imageSize, f) == imageSize;
-    if (f != nullptr) ok = std::fclose(f) == 0 && ok;
-  }
-  if (memory != nullptr) DeleteDC(memory);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  ReleaseDC(nullptr, screen);
+  Picture screen;
+  bool ok = CaptureScreenArea(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                              screen) &&
+            SavePicture(screen, shotsDir + "\\" + name + ".bmp");
   Check(ok, "picture %s taken", name);
 }
 

@@ -186,16 +186,13 @@ int FaceReference::CreditDisplay(const Picture& screen) const {
   return 10 * tens + units;
 }
 
-bool CapturePlayWindow(HWND play, Picture& out) {
-  constexpr int kW = 480, kH = 432;
-  POINT origin{0, 0};
-  if (play == nullptr || !ClientToScreen(play, &origin)) return false;
+bool CaptureScreenArea(int x, int y, int w, int h, Picture& out) {
   HDC screen = GetDC(nullptr);
   if (screen == nullptr) return false;
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kW;
-  info.bmiHeader.biHeight = -kH;  // top-down
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // top-down
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -205,12 +202,12 @@ bool CapturePlayWindow(HWND play, Picture& out) {
   bool ok = bitmap != nullptr && memory != nullptr && bits != nullptr;
   if (ok) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    ok = BitBlt(memory, 0, 0, kW, kH, screen, origin.x, origin.y, SRCCOPY) != 0;
+    ok = BitBlt(memory, 0, 0, w, h, screen, x, y, SRCCOPY) != 0;
     GdiFlush();
     if (ok) {
-      out.width = kW;
-      out.height = kH;
-      out.rgb.assign(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + kW * kH);
+      out.width = w;
+      out.height = h;
+      out.rgb.assign(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + w * h);
       for (uint32_t& p : out.rgb) p &= 0xFFFFFF;
     }
     SelectObject(memory, previous);
@@ -219,6 +216,12 @@ bool CapturePlayWindow(HWND play, Picture& out) {
   if (bitmap != nullptr) DeleteObject(bitmap);
   ReleaseDC(nullptr, screen);
   return ok;
+}
+
+bool CapturePlayWindow(HWND play, Picture& out) {
+  POINT origin{0, 0};
+  if (play == nullptr || !ClientToScreen(play, &origin)) return false;
+  return CaptureScreenArea(origin.x, origin.y, 480, 432, out);
 }
 
 int Differences(const Picture& a, const Picture& b, int x, int y, int w, int h) {

@@ -58,6 +58,8 @@ class FaceReference {
   uint32_t linesKey_ = 0, bonusKey_ = 0;
 };
 
+// A part of the screen as it shows now, in screen coordinates.
+bool CaptureScreenArea(int x, int y, int w, int h, Picture& out);
 // The play window's client area (480 x 432) as the screen shows it now.
 bool CapturePlayWindow(HWND play, Picture& out);
 // Writes the picture as a 24-bit BMP file (to see what a failed check saw).
