@@ -227,6 +227,13 @@ void EnterAs(GameSession& g, int line) {
   CheckScreen(g, L"Kv4401Hall", "after entering");
 }
 
+void SitAt(GameSession& g, int machine, const char* what) {
+  // The hall cursor starts at machine 0; FORE walks back from there.
+  for (int i = 0; i < (16 - machine) % 16; ++i) Do(g, 40306);
+  g.Command(40308);
+  CheckScreen(g, L"Kv4401Play", what);
+}
+
 // ---- screenshots ---------------------------------------------------------------------------
 
 std::string shotsDir;

@@ -67,6 +67,8 @@ const PlayerRecord* FindRecord(const std::wstring& name);
 
 // Enters the hall as the player on this line of the player choice.
 void EnterAs(GameSession& g, int line);
+// Sits down at a machine of the hall, walking there from machine 0 with FORE.
+void SitAt(GameSession& g, int machine, const char* what);
 
 // Asks the runner for a screenshot of the whole screen, saved as NAME.png.
 void Shot(const char* name);

@@ -38,6 +38,11 @@ struct Face {
   HWND play = nullptr;
   Picture now;
 
+  // The game's play window and the face bitmaps out of its program file.
+  bool Attach(const GameSession& g, const std::wstring& exe) {
+    play = g.Child(L"Kv4401Play");
+    return Check(ref.Load(exe), "the face bitmaps load from the game");
+  }
   bool Grab() { return CapturePlayWindow(play, now); }
   LampLook Lamp(FaceLamp lamp) const { return ref.Lamp(now, lamp); }
   int Credit() const { return ref.CreditDisplay(now); }
@@ -256,13 +261,6 @@ void Exchange50(GameSession& g, const char* what) {
   Check(g.WaitGone(exchange), "%s: the exchange closes", what);
 }
 
-void SitAt(GameSession& g, int machine, const char* what) {
-  // The hall cursor starts at machine 0; FORE walks back from there.
-  for (int i = 0; i < (16 - machine) % 16; ++i) Do(g, 40306);
-  g.Command(40308);
-  CheckScreen(g, L"Kv4401Play", what);
-}
-
 // Keys on the title and hall screens press nothing: no box, the screen stays, and the player
 // who sits down later finds the machine as it was.
 void KeysDoNothing(GameSession& g, const wchar_t* screen, const char* what) {
@@ -273,8 +271,7 @@ void KeysDoNothing(GameSession& g, const wchar_t* screen, const char* what) {
 
 void RunPlay(GameSession& g, const std::wstring& exe) {
   Face face;
-  face.play = g.Child(L"Kv4401Play");
-  if (!Check(face.ref.Load(exe), "the face bitmaps load from the game")) return;
+  if (!face.Attach(g, exe)) return;
 
   KeysDoNothing(g, L"Kv4401Demo", "keypad on the title");
   EnterAs(g, 0);
@@ -486,8 +483,7 @@ void RunSound(GameSession& g, const std::wstring& exe) {
   auto bar = g.MenuBar();
   Check(!Greyed(bar, 40500) && Checked(bar, 40500), "with a sound device: sound enabled and checked");
   Face face;
-  face.play = g.Child(L"Kv4401Play");
-  if (!Check(face.ref.Load(exe), "the face bitmaps load from the game")) return;
+  if (!face.Attach(g, exe)) return;
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "seated with sound");
   Exchange50(g, "medals with sound");
@@ -513,8 +509,7 @@ void RunSound(GameSession& g, const std::wstring& exe) {
 // pictures itself at the moment the screen shows them.
 void RunPlayShots(GameSession& g, const std::wstring& exe) {
   Face face;
-  face.play = g.Child(L"Kv4401Play");
-  if (!Check(face.ref.Load(exe), "the face bitmaps load from the game")) return;
+  if (!face.Attach(g, exe)) return;
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "seated for the pictures");
   Exchange50(g, "medals for the pictures");

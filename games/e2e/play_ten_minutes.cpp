@@ -9,14 +9,12 @@ namespace {
 constexpr const wchar_t* kNames[] = {L"一郎", L"二郎", L"三郎", L"四郎"};
 constexpr int kTenMinutesMs = 10 * 60 * 1000;
 
-// Seats the player of slot `slot` at machine 15 - slot + 1 (P1 at 0, P2 at 15, P3 at 14, P4 at
-// 13: all free in the prepared hall) with 500 medals, in automatic or manual play.
+// Seats the player of slot `slot` at machine (16 - slot) mod 16 (P1 at 0, P2 at 15, P3 at 14, P4 at 13: all
+// free in the prepared hall) with 500 medals, in automatic or manual play.
 void SeatWithMedals(GameSession& g, int slot, bool automatic) {
   Do(g, 40201 + slot);
   EnterAs(g, slot);
-  for (int step = 0; step < slot; ++step) Do(g, 40306);
-  g.Command(40308);
-  CheckScreen(g, L"Kv4401Play", "seated");
+  SitAt(g, (16 - slot) % 16, "seated");
   g.Command(40311);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "P%d: the exchange opens", slot + 1)) return;
