@@ -101,8 +101,14 @@ bool GameSession::Start() {
     return main_ != nullptr;
   }, 30000);
   if (!found || !Inject()) return false;
-  // The menu bar is loaded by the start-up command, once the message loop runs.
-  return WaitUntil([&] { return !MenuBar().empty(); }, 10000);
+  // The window class brings a plain menu bar at once; the start-up command replaces it, once the
+  // message loop runs, with the screen's bar whose sound item is checked (a sound device) or
+  // greyed (none). Reading menus before then would see the plain one.
+  return WaitUntil([&] {
+    std::vector<MenuItemState> bar = MenuBar();
+    const MenuItemState* sound = FindItem(bar, 40500);
+    return sound != nullptr && (sound->flags & (MF_CHECKED | MF_GRAYED)) != 0;
+  }, 10000);
 }
 
 bool GameSession::Inject() {
