@@ -1,0 +1,72 @@
+# The description of a game (games/kv440N/game.json) as the art scripts read it: where the
+# face's parts sit, the size of each look, the reel windows and the pay lines.
+import json
+import os
+
+GAMES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', '..'))
+
+
+def Load(game):
+    """The description of game No.`game` (1..7) as a Description."""
+    path = os.path.join(GAMES, 'kv440%d' % game, 'game.json')
+    with open(path, encoding='utf-8') as f:
+        return Description(json.load(f))
+
+
+class Description:
+    def __init__(self, data):
+        self.data = data
+        self.reels = data['reels']
+        self.symbol_height = data['symbolHeight']
+        self.pay_lines = [tuple(s) for s in data['payLines']]
+        self.controls = data['controls']
+
+    def Strip(self, name):
+        for s in self.data['strips'] + self.data.get('hall', {}).get('strips', []):
+            if s['name'] == name:
+                return s
+        raise KeyError(name)
+
+    def LookSize(self, name):
+        """Width and height of one look of a strip."""
+        s = self.Strip(name)
+        if s.get('kind') == 'reels':
+            return self.reels['w'], self.symbol_height
+        if s.get('kind') == 'shade':
+            return self.reels['w'], self.reels['shadeRows']
+        return s['w'], s['h']
+
+    def Part(self, strip):
+        """The face part drawn from a strip."""
+        for p in self.data['parts']:
+            if p.get('strip') == strip:
+                return p
+        raise KeyError(strip)
+
+    def Places(self, strip):
+        """Every place (x, y) where the face shows a look of the strip."""
+        return [(a[0], a[1]) for a in self.Part(strip)['at']]
+
+    def ReelWindow(self, reel):
+        """x, y, w, h of reel 0..2's window."""
+        r = self.reels
+        return r['x'] + r['step'] * reel, r['y'], r['w'], r['h']
+
+    def Control(self, name):
+        """x, y, w, h of a play control: medalIn, bet, lever, or stop0..stop2."""
+        if name.startswith('stop'):
+            c = self.controls['stops']
+            w, h = self.LookSize(c['strip'])
+            return c['at'][0] + c['step'] * int(name[4:]), c['at'][1], w, h
+        c = self.controls[name]
+        if 'size' in c:
+            return c['at'][0], c['at'][1], c['size'][0], c['size'][1]
+        w, h = self.LookSize(c['strip'])
+        return c['at'][0], c['at'][1], w, h
+
+    def Bitmap(self, ident):
+        """Width, height and converter options of one of the game's own bitmaps."""
+        for b in self.data['bitmaps']:
+            if b[0] == ident:
+                return b[1], b[2], b[3]
+        raise KeyError(ident)
