@@ -6,11 +6,22 @@ import os
 GAMES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', '..'))
 
 
-def Load(game):
-    """The description of game No.`game` (1..7) as a Description."""
+def Read(game):
+    """The description of game No.`game` as plain data. A description that names a `base`
+    game takes every key it does not state itself from that game's description."""
     path = os.path.join(GAMES, 'kv440%d' % game, 'game.json')
     with open(path, encoding='utf-8') as f:
-        return Description(json.load(f))
+        data = json.load(f)
+    if 'base' in data:
+        merged = Read(data['base'])
+        merged.update({k: v for k, v in data.items() if k != 'base'})
+        data = merged
+    return data
+
+
+def Load(game):
+    """The description of game No.`game` (1..7) as a Description."""
+    return Description(Read(game))
 
 
 class Description:
