@@ -256,8 +256,9 @@ def MedalLamp(s, lit):
 
 # --- controls ------------------------------------------------------------------------------
 def StopButton(s, x, y, pressed):
-    """A gold dome in a stepped turquoise collar; it fills its square, so the three buttons
-    share one look wherever they stand."""
+    """A gold dome in a stepped turquoise collar. It fills its square in plain colours (no
+    dither, whose pattern follows the screen), so the three buttons share one look wherever
+    they stand."""
     w, h = STOP_BUTTONS[0][2], STOP_BUTTONS[0][3]
     s.rect(x, y, w, h, BLACK)
     s.poly(SteppedOutline(x + 1, y + 1, w - 2, h - 2, 1, 3), TURQ_DARK)
@@ -266,7 +267,7 @@ def StopButton(s, x, y, pressed):
     cx, cy = x + w // 2, y + h // 2
     if pressed:
         s.circle(cx, cy + 1, 7, OCHRE)
-        s.circle(cx, cy + 1, 5, s.mix(OCHRE, ORANGE, 2))
+        s.circle(cx, cy + 1, 5, ORANGE)
         s.rect(cx - 3, cy - 2, 3, 1, GOLD)
     else:
         s.circle(cx, cy, 8, ORANGE)
@@ -449,12 +450,13 @@ def Frond(s, x, y, length, angle, bend, colour):
         dx = 2 * (1 - t) * (cx - x) + 2 * t * (ex - cx)
         dy = 2 * (1 - t) * (cy - y) + 2 * t * (ey - cy)
         d = math.atan2(dy, dx)
-        size = 13 * (1 - 0.5 * t)
+        size = max(8.0, length * 0.2) * (1 - 0.5 * t)
+        base = max(1.5, length * 0.025)
         for side in (-1, 1):
             b = d + side * 0.9
-            tx, ty = px + size * math.cos(b), py + size * math.sin(b) + 4
-            s.poly([(round(px - 1 * math.cos(d), 1), round(py - 1 * math.sin(d), 1)),
-                    (round(px + 2 * math.cos(d), 1), round(py + 2 * math.sin(d), 1)),
+            tx, ty = px + size * math.cos(b), py + size * math.sin(b) + size * 0.3
+            s.poly([(round(px - base * math.cos(d), 1), round(py - base * math.sin(d), 1)),
+                    (round(px + base * 2 * math.cos(d), 1), round(py + base * 2 * math.sin(d), 1)),
                     (round(tx, 1), round(ty, 1))], colour)
 
 
