@@ -334,13 +334,14 @@ def MedalSlot(s):
     s.rect(px + 3, py + 3, pw - 6, 1, TURQ_PALE)
     s.rect(px + 4, py + 5, pw - 8, ph - 9, BLACK, rx=2)
     # the medal, engraved: a silver disc with a star
-    mx, my = px + 11, py + 11
-    s.circle(mx, my, 5, SILVER)
+    mx, my = px + 13, py + ph // 2
+    s.circle(mx, my, 7, BLACK)
+    s.circle(mx, my, 6, GREY)
+    s.circle(mx - 0.5, my - 0.5, 5.5, SILVER)
     s.circle(mx, my, 4, GREY)
     s.circle(mx - 0.5, my - 0.5, 3.5, SILVER)
-    s.rect(mx - 1, my - 2, 1, 4, WHITE)
-    s.rect(mx - 2, my - 1, 3, 1, WHITE)
-    s.text(px + 11, py + 18, 'IN', TURQ_LIGHT, font=pixfont.FONT3, align='center')
+    s.rect(mx - 1, my - 3, 1, 5, WHITE)
+    s.rect(mx - 3, my - 1, 5, 1, WHITE)
     # the slot in a chrome rim, with arrows that point into it
     sx = px + 30
     s.rect(sx - 4, py + 6, 9, ph - 11, SILVER, rx=2)
@@ -545,9 +546,9 @@ def Deck(s):
     s.rect(8, y0 + 10, 464, DECK_FRONT - y0 - 12, s.mix(JADE, JADE_DEEP, 2))
     s.rect(8, DECK_FRONT - 2, 464, 1, JADE_LIGHT)
     s.rect(8, DECK_FRONT - 1, 464, 1, BLACK)
-    s.rect(8, DECK_FRONT, 464, LOWER_TOP - DECK_FRONT - 10, JADE_DEEP)
+    s.rect(8, DECK_FRONT, 464, LOWER_TOP - DECK_FRONT, JADE_DEEP)
     s.rect(8, DECK_FRONT, 464, 2, DeepJade(s))
-    StepFret(s, 8, LOWER_TOP - 10, 464, BLACK, TERRA)
+    s.rect(8, LOWER_TOP - 3, 464, 1, JADE)
     s.rect(8, LOWER_TOP - 2, 464, 2, BLACK)
     # lever housing: a stepped sun-gold plinth
     lx, ly, lw, lh = LEVER
@@ -566,8 +567,6 @@ def Deck(s):
     s.rect(bx0, by, bx1 - bx0, 40, BLACK, rx=4)
     s.rect(bx0 + 1, by + 1, bx1 - bx0 - 2, 38, TURQ_DARK, rx=4)
     s.rect(bx0 + 3, by + 3, bx1 - bx0 - 6, 34, BLACK, rx=3)
-    for r, (x, y, w, h) in enumerate(STOP_BUTTONS):
-        s.text(x + w // 2, y + h + 3, str(r + 1), TURQ, font=pixfont.FONT3, align='center')
     for x in (bx0 + 8, bx1 - 9):
         Rivet(s, x, by + 20)
     # bet panel
@@ -596,8 +595,11 @@ def SunGlyph(s, cx, cy):
 
 
 def LowerPanel(s):
-    s.vbands(8, LOWER_TOP, 464, 432 - LOWER_TOP, [TERRA, TERRA_DARK, BLACK], dither=False)
+    """The top of the lower panel: a terracotta step-fret frieze."""
+    s.rect(8, LOWER_TOP, 464, 432 - LOWER_TOP, BLACK)
     s.rect(8, LOWER_TOP, 464, 1, TERRA_LIGHT)
+    StepFret(s, 8, LOWER_TOP + 2, 464, BLACK, TERRA)
+    s.rect(8, LOWER_TOP + 10, 464, 1, TERRA_DARK)
 
 
 def DrawFace(s, state=()):
