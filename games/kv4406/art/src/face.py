@@ -102,7 +102,8 @@ def SevenSeg(s, x, y, glyph):
         s.pixels(POINT, SEG_ON, x, y)
         return
     on = DIGIT_SEGS[glyph]
-    s.pixels([p for k in 'abcdefg' if k not in on for p in SEGMENTS[k]], SEG_OFF, x, y)
+    # dark segments show faintly: every other pixel of the dim green
+    s.pixels([p for k in 'abcdefg' if k not in on for p in SEGMENTS[k]], s.mix(BLACK, SEG_OFF, 2), x, y)
     s.pixels([p for k in on for p in SEGMENTS[k]], SEG_ON, x, y)
     s.pixels([p for k in on for p in SEGMENTS[k][:3]], SEG_HOT, x, y)
 
