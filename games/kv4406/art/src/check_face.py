@@ -11,14 +11,16 @@ from artkit import Svg  # noqa: E402
 import compose  # noqa: E402
 import face  # noqa: E402
 import hallmachine  # noqa: E402
+import lamps  # noqa: E402
+import layout  # noqa: E402
 import raster  # noqa: E402
 
 D = quessida.DESC
 failures = 0
 
 # The face drawn with every lamp lit and every control pressed or pulled.
-ALL_LIT = tuple(['line%d' % i for i in range(len(face.LINE_LAMPS))] +
-                ['stop%d' % r for r in range(3)] + ['bonus%d' % k for k in range(len(face.BONUS_LAMPS))] +
+ALL_LIT = tuple(['line%d' % i for i in range(len(layout.LINE_LAMPS))] +
+                ['stop%d' % r for r in range(3)] + ['bonus%d' % k for k in range(len(layout.BONUS_LAMPS))] +
                 ['medal', 'big', 'lever', 'bet'] + ['button%d' % r for r in range(3)])
 
 # Which look strip shows which part of the face lit: strip -> places of its lit looks.
@@ -99,11 +101,11 @@ def CheckFace(bitmaps, strips, unlit, lit):
 def CheckDigits(strips):
     glyphs = strips['PanelDigits']
     Expect('the digit strip holds 0-9, the blank and the point', len(glyphs) == 12)
-    point = glyphs[face.POINT_GLYPH]
+    point = glyphs[lamps.POINT_GLYPH]
     lit = [i for i, p in enumerate(point.px) if p != raster.BLACK_INDEX]
     Expect('the point glyph is black and one lit colour', len(point.Indices()) == 2 and lit)
     Expect('every glyph is black under the point it may be ORed with',
-           all(g.px[i] == raster.BLACK_INDEX for g in glyphs[:face.POINT_GLYPH] for i in lit))
+           all(g.px[i] == raster.BLACK_INDEX for g in glyphs[:lamps.POINT_GLYPH] for i in lit))
     cells = [tuple(a[:2]) for a in D.Part('PanelDigits')['at'] if len(a) == 2]
     ored = [tuple(a[:2]) for a in D.Part('PanelDigits')['at'] if len(a) > 2]
     Expect('the point is ORed over a digit cell', all(c in cells for c in ored))

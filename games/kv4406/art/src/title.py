@@ -7,7 +7,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from quessida import *  # noqa: E402,F401,F403
-import face  # noqa: E402
+import scenery  # noqa: E402
 import lettering  # noqa: E402
 import pixfont  # noqa: E402
 import symbols  # noqa: E402
@@ -142,7 +142,7 @@ def Build():
     for x, y, ln, ang, bend in ((-10, 60, 130, 15, 30), (-10, 150, 110, -10, 20), (-10, 250, 120, -30, 10),
                                 (W + 10, 60, 130, 165, 30), (W + 10, 150, 110, 190, 20),
                                 (W + 10, 250, 120, 210, 10)):
-        face.Frond(s, x, y, ln, ang, bend, BLACK)
+        scenery.Frond(s, x, y, ln, ang, bend, BLACK)
     Pyramid(s, 214, 364)
     Shrine(s, 98)
     # the machine's name carved across the terraces
