@@ -49,14 +49,19 @@ def Crown(s):
 def ReelPanel(s):
     y0, y1 = PANEL_TOP, DECK_TOP
     s.rect(8, y0, 464, y1 - y0, JADE_DEEP)
-    # lamp columns: black stone recesses rimmed with turquoise
-    for x, y, w, h in ((12, 118, 78, 172), (372, 118, 97, 172)):
+    # lamp columns: black stone recesses rimmed with turquoise around the lamps
+    left = (LINE_LAMPS[0][0] - 7, LINE_LAMPS[0][1] - 6, LINE_W + 14, LINE_LAMPS[-1][1] + LINE_H - LINE_LAMPS[0][1] + 10)
+    top = BIG_LAMP[1] - 9
+    right = (BONUS_LAMPS[0][0] - 7, top, BONUS_W + 11, BONUS_LAMPS[-1][1] + BONUS_H + 5 - top)
+    for x, y, w, h in (left, right):
         s.rect(x, y, w, h, BLACK, rx=3)
         s.rect(x + 1, y + 1, w - 2, h - 2, TURQ_DARK, rx=3)
         s.rect(x + 2, y + 2, w - 4, h - 4, BLACK, rx=2)
     ReelBezel(s)
-    # pay-line stubs from the lamps to the glass
-    ends = [162, 171, 204, 237, 246]
+    # pay-line stubs from the lamps to where their lines start on the glass (each line is
+    # drawn as several one-pixel segments, the lamps in the lines' order)
+    per_line = len(DESC.pay_lines) // len(LINE_LAMPS)
+    ends = [DESC.pay_lines[i * per_line][1] for i in range(len(LINE_LAMPS))]
     for (lx, ly), to in zip(LINE_LAMPS, ends):
         s.line(lx + LINE_W, ly + LINE_H // 2, REEL_LEFT - 5, to, OLIVE, 2)
 
