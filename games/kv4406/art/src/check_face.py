@@ -98,8 +98,12 @@ def CheckFace(bitmaps, strips, unlit, lit):
     Expect('WAIT on look carries the label on that colour', off.Indices() < on.Indices())
 
 
-def CheckDigits(strips):
+def CheckDigits(strips, unlit):
     glyphs = strips['PanelDigits']
+    w, h = D.LookSize('PanelDigits')
+    blank = glyphs[lamps.BLANK_GLYPH]
+    Expect('the face prints the blank glyph in every digit cell',
+           all(unlit.Crop(a[0], a[1], w, h).Differences(blank) == 0 for a in D.Part('PanelDigits')['at']))
     Expect('the digit strip holds 0-9, the blank and the point', len(glyphs) == 12)
     point = glyphs[lamps.POINT_GLYPH]
     lit = [i for i, p in enumerate(point.px) if p != raster.BLACK_INDEX]
@@ -143,7 +147,7 @@ def Main():
     unlit = bitmaps[502]
     lit = FaceDrawn(ALL_LIT, 'face-lit')
     CheckFace(bitmaps, strips, unlit, lit)
-    CheckDigits(strips)
+    CheckDigits(strips, unlit)
     CheckHall(bitmaps)
     print('%d failed' % failures if failures else 'all fit')
     return 1 if failures else 0

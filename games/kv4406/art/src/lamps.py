@@ -40,8 +40,10 @@ def SevenSeg(s, x, y, glyph):
         s.pixels(POINT, SEG_ON, x, y)
         return
     on = DIGIT_SEGS[glyph]
-    # dark segments show faintly: every other pixel of the dim green
-    s.pixels([p for k in 'abcdefg' if k not in on for p in SEGMENTS[k]], s.mix(BLACK, SEG_OFF, 2), x, y)
+    # dark segments show faintly: every other pixel of the dim green, counted from the cell's
+    # corner so that every cell, on the face or in the strip, carries the same pixels
+    s.pixels([(px, py) for k in 'abcdefg' if k not in on for px, py in SEGMENTS[k] if (px + py) % 2 == 0],
+             SEG_OFF, x, y)
     s.pixels([p for k in on for p in SEGMENTS[k]], SEG_ON, x, y)
     s.pixels([p for k in on for p in SEGMENTS[k][:3]], SEG_HOT, x, y)
 
