@@ -124,6 +124,10 @@ def Deck(s):
     s.rect(8, y0 + 5, 464, 5, JADE)
     s.rect(8, y0 + 10, 464, DECK_FRONT - y0 - 12, s.mix(JADE, JADE_DEEP, 2))
     s.rect(8, DECK_FRONT - 2, 464, 1, JADE_LIGHT)
+    # turquoise studs set into the ledge
+    for x in range(24, 472, 32):
+        cy = (y0 + 10 + DECK_FRONT - 2) // 2
+        s.bitmap(x - 3, cy - 3, ['..K..', '.KTK.', 'KTWTK', '.KTK.', '..K..'], {'K': BLACK, 'T': TURQ, 'W': TURQ_PALE})
     s.rect(8, DECK_FRONT - 1, 464, 1, BLACK)
     s.rect(8, DECK_FRONT, 464, LOWER_TOP - DECK_FRONT, JADE_DEEP)
     s.rect(8, DECK_FRONT, 464, 2, DeepJade(s))
