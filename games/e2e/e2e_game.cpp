@@ -10,15 +10,19 @@ namespace {
 int drivenGame = 1;
 }
 
-bool DriveGameOf(const std::wstring& exe) {
+int GameNumberOf(const std::wstring& exe) {
   const size_t slash = exe.find_last_of(L"\\/");
   const std::wstring name = exe.substr(slash == std::wstring::npos ? 0 : slash + 1);
   if (name.size() < 6 || std::towlower(name[0]) != L'k' || std::towlower(name[1]) != L'v' ||
       name.compare(2, 3, L"440") != 0 || name[5] < L'1' || name[5] > L'7') {
-    return false;
+    return 0;
   }
-  const int game = name[5] - L'0';
-  if (GameDescriptionOf(game) == nullptr || MachineModelOfGame(game) == nullptr) return false;
+  return name[5] - L'0';
+}
+
+bool DriveGameOf(const std::wstring& exe) {
+  const int game = GameNumberOf(exe);
+  if (game == 0 || GameDescriptionOf(game) == nullptr || MachineModelOfGame(game) == nullptr) return false;
   drivenGame = game;
   SelectGame(*GameDescriptionOf(game));
   SelectMachine(*MachineModelOfGame(game));
@@ -28,7 +32,8 @@ bool DriveGameOf(const std::wstring& exe) {
 int DrivenGame() { return drivenGame; }
 const GameDescription& DrivenDescription() { return *GameDescriptionOf(drivenGame); }
 
-std::wstring GameTitle() { return L"MERIDOLA No." + std::to_wstring(drivenGame); }
+std::wstring GameTitle() { return GameTitle(drivenGame); }
+std::wstring GameTitle(int game) { return L"MERIDOLA No." + std::to_wstring(game); }
 std::string HallFileName() { return "Kv440" + std::to_string(drivenGame) + ".dat"; }
 
 std::wstring SiblingGame(const std::wstring& exe, int game) {

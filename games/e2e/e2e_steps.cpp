@@ -18,7 +18,9 @@ bool ExpectBox(GameSession& g, const std::wstring& text, int icon, int button, c
   if (!Check(box != nullptr, "%s: a message box appears", what)) return false;
   wchar_t caption[64];
   GetWindowTextW(box, caption, 64);
-  Check(GameTitle() == caption, "%s: caption is the title (got \"%s\")", what, Hex(caption).c_str());
+  // Every box carries the title of the game that shows it.
+  Check(GameTitle(GameNumberOf(g.exe())) == caption, "%s: caption is the title (got \"%s\")", what,
+        Hex(caption).c_str());
   std::wstring shown = g.BoxText(box);
   Check(shown == text, "%s: text \"%s\" (got \"%s\")", what, Hex(text).c_str(), Hex(shown).c_str());
   int seen = g.BoxIcon(box);
