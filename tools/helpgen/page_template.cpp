@@ -1,0 +1,44 @@
+// Filling the placeholders of a help page.
+#include "tools/helpgen/page_template.h"
+
+bool FillPage(const std::string& page, const PageValues& values, std::string* out,
+              std::string* error) {
+  out->clear();
+  size_t at = 0;
+  while (true) {
+    size_t open = page.find("{{", at);
+    if (open == std::string::npos) break;
+    size_t close = page.find("}}", open + 2);
+    if (close == std::string::npos) {
+      *error = "an opening {{ without }} at byte " + std::to_string(open);
+      return false;
+    }
+    std::string name = page.substr(open + 2, close - open - 2);
+    auto value = values.find(name);
+    if (value == values.end()) {
+      *error = "no value for {{" + name + "}}";
+      return false;
+    }
+    out->append(page, at, open - at);
+    out->append(value->second);
+    at = close + 2;
+  }
+  out->append(page, at, std::string::npos);
+  return true;
+}
+
+std::string StripHtmlComments(const std::string& text) {
+  std::string out;
+  size_t at = 0;
+  while (true) {
+    size_t open = text.find("<!--", at);
+    if (open == std::string::npos) break;
+    size_t close = text.find("-->", open + 4);
+    if (close == std::string::npos) break;
+    out.append(text, at, open - at);
+    at = close + 3;
+    if (at < text.size() && text[at] == '\n') ++at;  // no empty line where the comment stood
+  }
+  out.append(text, at, std::string::npos);
+  return out;
+}
