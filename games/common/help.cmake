@@ -13,6 +13,30 @@
 set(MERIDOLA_HELP_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/help)
 set(MERIDOLA_HELP_CHECK_DIR ${CMAKE_CURRENT_LIST_DIR}/help_check)
 
+# The Windows program that opens a game's help as a player does (one for every game, in
+# <build>/games), and the test of the release installer that packs every game built.
+function(meridola_help_window_check)
+  add_executable(help_window_check ${MERIDOLA_HELP_CHECK_DIR}/help_window_check.cpp
+                 ${MERIDOLA_HELP_CHECK_DIR}/screen_picture.cpp
+                 ${MERIDOLA_GAMES_DIR}/rescheck/check_log.cpp)
+  target_include_directories(help_window_check PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_options(help_window_check PRIVATE -municode)
+  target_link_options(help_window_check PRIVATE -static -municode)
+  target_link_libraries(help_window_check PRIVATE gdi32)
+  set_target_properties(help_window_check PROPERTIES
+                        RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/games)
+  find_program(MAKENSIS_COMMAND makensis)
+  if(WINE_COMMAND AND MAKENSIS_COMMAND)
+    add_test(NAME release_installer
+             COMMAND sh ${PROJECT_SOURCE_DIR}/tools/release/test-release ${PROJECT_BINARY_DIR}
+                     ${PROJECT_BINARY_DIR}/release-test ${PROJECT_BINARY_DIR}/release-test-prefix
+                     $<TARGET_FILE:help_window_check>)
+    set_tests_properties(release_installer PROPERTIES TIMEOUT 600)
+  else()
+    message(STATUS "release installer test not registered: wine or makensis is missing")
+  endif()
+endfunction()
+
 function(meridola_game_help game_dir game)
   find_program(CHMCMD_COMMAND chmcmd)
   if(NOT CHMCMD_COMMAND)
@@ -69,13 +93,7 @@ function(meridola_game_help game_dir game)
   set_tests_properties(help_program_${game_dir}_other_game PROPERTIES WILL_FAIL TRUE)
 
   if(NOT TARGET help_window_check)
-    add_executable(help_window_check ${MERIDOLA_HELP_CHECK_DIR}/help_window_check.cpp
-                   ${MERIDOLA_HELP_CHECK_DIR}/screen_picture.cpp
-                   ${MERIDOLA_GAMES_DIR}/rescheck/check_log.cpp)
-    target_include_directories(help_window_check PRIVATE ${PROJECT_SOURCE_DIR})
-    target_compile_options(help_window_check PRIVATE -municode)
-    target_link_options(help_window_check PRIVATE -static -municode)
-    target_link_libraries(help_window_check PRIVATE gdi32)
+    meridola_help_window_check()
   endif()
   if(WINE_COMMAND)
     add_test(NAME help_window_${game_dir}
