@@ -73,6 +73,15 @@ class HelpCheck : public testing::Test {
     return all;
   }
 
+  // Every fragment must be part of some reported failure.
+  void ExpectReported(std::initializer_list<const char*> fragments) {
+    std::string failures = Failures();
+    for (const char* fragment : fragments) {
+      EXPECT_NE(failures.find(fragment), std::string::npos)
+          << "\"" << fragment << "\" not reported; reported:\n" << failures;
+    }
+  }
+
   fs::path dir_;
 };
 
@@ -91,24 +100,18 @@ TEST_F(HelpCheck, MissingPagesLinksAnchorsAndPicturesAreFound) {
   Write("index.hhk", Sitemap(kPlaySjis, "play.html#stop"));
   Write("play.html", Page("遊び方", "<img src=\"pictures/b.png\"><a href=\"keys.html\">キー</a>"
                                     "<a href=\"index.html#top\">上</a>"));
-  std::string failures = Failures();
-  EXPECT_NE(failures.find("rules.html not found"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("picture pictures/b.png not found"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("keys.html leads nowhere"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("anchor #top"), std::string::npos) << failures;
+  ExpectReported({"rules.html not found", "picture pictures/b.png not found",
+                  "keys.html leads nowhere", "anchor #top"});
 }
 
 TEST_F(HelpCheck, WrongEncodingsAreFound) {
   Write("contents.hhc", Sitemap("遊び方", "index.html"));  // left in UTF-8
   Write("play.html", std::string("<html><head><title>\x97\x56</title></head><body>\x82\xd1</body></html>"));
-  std::string failures = Failures();
-  EXPECT_NE(failures.find("contents.hhc is not Shift-JIS"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("play.html: not UTF-8"), std::string::npos) << failures;
+  ExpectReported({"contents.hhc is not Shift-JIS", "play.html: not UTF-8"});
   Write("play.html", Page("Play", "only English <a href=\"index.html\">back</a>"));
   Write("index.html", "<html><head><title>ようこそ</title></head><body><a href=\"play.html\">遊び方</a></body></html>");
-  failures = Failures();
-  EXPECT_NE(failures.find("play.html: title \"Play\" is not Japanese"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("index.html: does not declare charset utf-8"), std::string::npos) << failures;
+  ExpectReported({"play.html: title \"Play\" is not Japanese",
+                  "index.html: does not declare charset utf-8"});
 }
 
 TEST_F(HelpCheck, TheViewersTitleLanguageAndOrphansAreChecked) {
@@ -116,11 +119,8 @@ TEST_F(HelpCheck, TheViewersTitleLanguageAndOrphansAreChecked) {
   Write("lost.html", Page("迷子", "どこからも来られません"));
   Write("pictures/c.png", "GIF89a");
   Write("index.html", Page("ようこそ", "<a href=\"play.html\">遊び方</a><img src=\"pictures/c.png\">"));
-  std::string failures = Failures();
-  EXPECT_NE(failures.find("not Japanese (0x0411)"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("window title \"MERIDOLA No.2 Help\""), std::string::npos) << failures;
-  EXPECT_NE(failures.find("lost.html: no way to it"), std::string::npos) << failures;
-  EXPECT_NE(failures.find("c.png is not a PNG"), std::string::npos) << failures;
+  ExpectReported({"not Japanese (0x0411)", "window title \"MERIDOLA No.2 Help\"",
+                  "lost.html: no way to it", "c.png is not a PNG"});
 }
 
 TEST(HelpText, ReadsSitemapsPagesAndEncodings) {

@@ -13,6 +13,10 @@ TEST(PageTemplate, FillsEveryPlaceholderAndRefusesUnknownOnes) {
   EXPECT_FALSE(FillPage("{{MODEL_NAM}}", values, &out, &error));
   EXPECT_NE(error.find("MODEL_NAM"), std::string::npos) << error;
   EXPECT_FALSE(FillPage("text {{MODEL_NAME", values, &out, &error));
+  values["PAGE_START"] = "<title>$1</title><h1>$1</h1>";
+  ASSERT_TRUE(FillPage("{{PAGE_START:役と配当}}", values, &out, &error));
+  EXPECT_EQ(out, "<title>役と配当</title><h1>役と配当</h1>");
+  EXPECT_FALSE(FillPage("{{PAGE_STOP:x}}", values, &out, &error));
   ASSERT_TRUE(FillPage("no placeholder, a } and a {", values, &out, &error));
   EXPECT_EQ(out, "no placeholder, a } and a {");
 }

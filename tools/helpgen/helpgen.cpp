@@ -5,15 +5,14 @@
 // The project file (.hhp) among the pages gets the list of every other file in {{PROJECT_FILES}}.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
 #include "hall/string_table.h"
 #include "machine/machine_record.h"
+#include "tools/bmpconv/dib_file.h"
 #include "tools/helpgen/help_tables.h"
 #include "tools/helpgen/page_template.h"
 #include "tools/helpgen/pay_rules.h"
@@ -34,18 +33,10 @@ int Fail(const std::string& message) {
 }
 
 bool ReadText(const std::string& path, std::string* text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream all;
-  all << in.rdbuf();
-  *text = all.str();
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(path, &bytes)) return false;
+  text->assign(bytes.begin(), bytes.end());
   return true;
-}
-
-bool WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  return static_cast<bool>(out.flush());
 }
 
 std::string BaseName(const std::string& path) {
@@ -104,6 +95,13 @@ PageValues GameValues(int game, const TableStyle& style) {
   const MachineModel& model = *style.model;
   std::string help = GameText(game, 43);
   PageValues values;
+  // Every page starts and ends alike: the doctype, the code page the viewer must read it in,
+  // the style sheet and the page's title.
+  values["PAGE_START"] =
+      "<!DOCTYPE html>\n<html lang=\"ja\"><head>"
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+      "<title>$1</title><link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\"></head>\n<body>";
+  values["PAGE_END"] = "</body></html>";
   values["GAME_NUMBER"] = std::to_string(game);
   values["GAME_TITLE"] = GameText(game, 1);
   values["MODEL_NAME"] = GameText(game, 2);
@@ -183,8 +181,9 @@ int main(int argc, char** argv) {
     std::string filled;
     if (!ReadText(page, &text)) return Fail("cannot read " + page);
     if (!FillPage(text, values, &filled, &error)) return Fail(page + ": " + error);
-    if (EndsWith(page, ".hhc") || EndsWith(page, ".hhk")) filled = StripHtmlComments(filled);
-    if (!WriteText(options.out + "/" + BaseName(page), filled)) {
+    if (!EndsWith(page, ".hhp")) filled = StripHtmlComments(filled);
+    if (!WriteFileBytes(options.out + "/" + BaseName(page),
+                        std::vector<uint8_t>(filled.begin(), filled.end()))) {
       return Fail("cannot write " + options.out + "/" + BaseName(page));
     }
   }

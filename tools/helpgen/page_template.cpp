@@ -14,13 +14,21 @@ bool FillPage(const std::string& page, const PageValues& values, std::string* ou
       return false;
     }
     std::string name = page.substr(open + 2, close - open - 2);
-    auto value = values.find(name);
+    size_t colon = name.find(':');
+    auto value = values.find(name.substr(0, colon));
     if (value == values.end()) {
       *error = "no value for {{" + name + "}}";
       return false;
     }
+    std::string text = value->second;
+    if (colon != std::string::npos) {
+      std::string argument = name.substr(colon + 1);
+      for (size_t at1 = 0; (at1 = text.find("$1", at1)) != std::string::npos; at1 += argument.size()) {
+        text.replace(at1, 2, argument);
+      }
+    }
     out->append(page, at, open - at);
-    out->append(value->second);
+    out->append(text);
     at = close + 2;
   }
   out->append(page, at, std::string::npos);
