@@ -79,7 +79,11 @@ TEST(PayRules, MixedLinesBecomeOneRowBelowTheBonusLine) {
 TEST(PayRules, JacInIsTheLineTheBigBonusTurnsIntoAStage) {
   // The JAC symbol in the families that line it up, the plum and grapes lines in the others;
   // never the regular bonus line, which starts a stage in any game.
-  EXPECT_TRUE(SameRows(JacInRows(kMachineNo1), {Row({9}, {9}, {9}, 0, EffectJacStage)}));
+  bool jacPlay = false;
+  EXPECT_TRUE(SameRows(JacInRows(kMachineNo1, &jacPlay), {Row({9}, {9}, {9}, 0, EffectJacStage)}));
+  EXPECT_TRUE(jacPlay);
+  EXPECT_TRUE(SameRows(JacInRows(kMachineNo3, &jacPlay), {Row({7}, {7}, {7}, 6, EffectJacStage)}));
+  EXPECT_FALSE(jacPlay);
   EXPECT_TRUE(SameRows(JacInRows(kMachineNo2), {Row({9}, {9}, {9}, 0, EffectJacStage)}));
   EXPECT_TRUE(SameRows(JacInRows(kMachineNo3), {Row({7}, {7}, {7}, 6, EffectJacStage)}));
   EXPECT_TRUE(SameRows(JacInRows(kMachineNo4), {Row({7}, {7}, {7}, 15, EffectJacStage)}));

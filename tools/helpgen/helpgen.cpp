@@ -123,7 +123,9 @@ PageValues GameValues(int game, const TableStyle& style) {
       StripTableHtml(style);
   values["PAY_TABLE"] =
       PayTableHtml(style, OrdinaryPayRows(model), false, "レギュラーボーナス（JACゲーム）");
-  values["JAC_IN_TABLE"] = PayTableHtml(style, JacInRows(model), false, "JACゲーム（JACイン）");
+  bool jacInByJacSymbol = false;
+  std::vector<PayRow> jacIn = JacInRows(model, &jacInByJacSymbol);
+  values["JAC_IN_TABLE"] = PayTableHtml(style, jacIn, jacInByJacSymbol, "JACゲーム（JACイン）");
   values["JAC_GAME_TABLE"] = PayTableHtml(style, JacGameRows(model), true, "JACゲーム");
   return values;
 }

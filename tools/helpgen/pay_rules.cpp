@@ -221,7 +221,7 @@ std::vector<PayRow> OrdinaryPayRows(const MachineModel& model) {
   }));
 }
 
-std::vector<PayRow> JacInRows(const MachineModel& model) {
+std::vector<PayRow> JacInRows(const MachineModel& model, bool* jacPlay) {
   // Machines whose big bonus makes an ordinary line start the JAC stage (a plum or grapes line)
   // have that line as JAC-in; the others line up the JAC symbol, which dual symbols become when
   // the lottery gives the JAC-in. Lines that start a JAC stage in any game (the regular bonus)
@@ -232,6 +232,7 @@ std::vector<PayRow> JacInRows(const MachineModel& model) {
                  result != ScoreLine(model, ContextOrdinary, false, a, b, c);
     return jacIn ? result : LineResult{};
   }));
+  if (jacPlay != nullptr) *jacPlay = rows.empty();
   if (!rows.empty()) return rows;
   const int jac = model.jacSymbol;
   return RowsOf(MakeLineTable(model, true, [&](int a, int b, int c) {

@@ -50,8 +50,9 @@ LineResult ScoreLine(const MachineModel& model, PlayContext context, bool jacPla
 // Every line that pays or starts something in ordinary games, most specific rows first.
 std::vector<PayRow> OrdinaryPayRows(const MachineModel& model);
 
-// The lines that start a JAC stage in a general game of a big bonus (the JAC-in).
-std::vector<PayRow> JacInRows(const MachineModel& model);
+// The lines that start a JAC stage in a general game of a big bonus (the JAC-in); *jacPlay
+// tells whether their symbols are counted as in JAC play (the JAC symbol) or as usual.
+std::vector<PayRow> JacInRows(const MachineModel& model, bool* jacPlay = nullptr);
 
 // The winning line of a JAC game.
 std::vector<PayRow> JacGameRows(const MachineModel& model);
