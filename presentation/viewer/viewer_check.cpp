@@ -140,7 +140,10 @@ int FaceOrLit(const char* what, bool lit, const Art& face, const Spot& at) {
   // The negative control: lit and unlit differ, so the comparison can tell them apart.
   int differ = 0;
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) differ += picture.At(picX + x, picY + y) != kKey && picture.At(picX + x, picY + y) != face.At(x0 + x, y0 + y);
+    for (int x = 0; x < w; ++x) {
+      uint32_t p = picture.At(picX + x, picY + y);
+      differ += p != kKey && p != face.At(x0 + x, y0 + y);
+    }
   }
   Check(differ > 0, "%s: the lit picture looks like the face", what);
   return wrong;
