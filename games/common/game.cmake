@@ -22,6 +22,15 @@ function(meridola_game n)
       COMMENT "Contact sheet of game No.${n}: ${bin}/contact-sheet.png"
       VERBATIM)
     meridola_game_help(${dir} ${n} ${bin})
+    # The artist's check of the game's face: every look cut from the face fits its place.
+    set(art_check ${MERIDOLA_GAMES_DIR}/${dir}/art/src/check_face.py)
+    if(EXISTS ${art_check})
+      find_package(Python3 COMPONENTS Interpreter REQUIRED)
+      add_test(NAME art_check_${dir}
+               COMMAND ${CMAKE_COMMAND} -E env ART_PREVIEW=${bin}/art-check
+                       BMPCONV=$<TARGET_FILE:bmpconv> ${Python3_EXECUTABLE} -B ${art_check})
+      file(MAKE_DIRECTORY ${bin}/art-check)
+    endif()
     return()
   endif()
 
