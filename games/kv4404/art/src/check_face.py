@@ -206,26 +206,29 @@ def Nearest(table, colour):
     return min(range(256), key=lambda i: (sum((a - b) ** 2 for a, b in zip(table[i], colour)), i))
 
 
-def CheckOwnTable(f502):
-    """The face carries a colour table of its own; the screen surface has the game's. A copy maps
-    each colour to the nearest game colour, so the face shows its true colours (and the looks cut
-    from the screen match the face) only if every colour its pixels use is a game colour."""
-    Expect('502 is converted with a colour table of its own', '--own-table' in L.BitmapOptions(502))
-    Expect('502 is drawn only in the 64 game colours',
-           all(all(int(c[i:i + 2], 16) in LEVELS for i in (0, 2, 4)) for c in Colours(f502)))
+def CheckOwnTable(ident, png):
+    """The face and the title carry colour tables of their own; the screen surface has the
+    game's. A copy maps each colour to the nearest game colour, so a picture shows its true
+    colours (and the looks cut from the screen match the face) only if every colour its pixels
+    use is a game colour."""
+    Expect('%d is converted with a colour table of its own' % ident,
+           '--own-table' in L.BitmapOptions(ident))
+    Expect('%d is drawn only in the 64 game colours' % ident,
+           all(all(int(c[i:i + 2], 16) in LEVELS for i in (0, 2, 4)) for c in Colours(png)))
     if not os.path.exists(BMPCONV):
-        Expect('502 converted by bmpconv (build it with make native, or set BMPCONV)', False)
+        Expect('%d converted by bmpconv (build it with make native, or set BMPCONV)' % ident, False)
         return
-    bmp = P('502.bmp')
-    subprocess.check_call([BMPCONV] + L.BitmapOptions(502) + [f502, bmp])
+    bmp = P('%d.bmp' % ident)
+    subprocess.check_call([BMPCONV] + L.BitmapOptions(ident) + [png, bmp])
     table, used = ReadDib(bmp)
     game = GameTable()
-    Expect('502\'s own table keeps every game colour at its game index',
+    Expect('%d\'s own table keeps every game colour at its game index' % ident,
            all(table[i] == game[i] for i in list(range(32)) + list(range(224, 256))))
     off = sorted(i for i in used if table[i] != game[i])
-    Expect('every pixel of 502 is a game colour at its game index', not off, off[:5])
+    Expect('every pixel of %d is a game colour at its game index' % ident, not off, off[:5])
     moved = sorted(i for i in used if Nearest(game, table[i]) != i)
-    Expect('the copy into the screen surface maps every pixel of 502 to itself', not moved, moved[:5])
+    Expect('the copy into the screen surface maps every pixel of %d to itself' % ident, not moved,
+           moved[:5])
 
 
 if __name__ == '__main__':
@@ -236,5 +239,6 @@ if __name__ == '__main__':
     CheckDrawnLooks(f502)
     CheckPaintedLooks(f502)
     CheckDigitsAndShade(f502)
-    CheckOwnTable(f502)
+    CheckOwnTable(502, f502)
+    CheckOwnTable(501, Bitmap(501))
     sys.exit(failures)
