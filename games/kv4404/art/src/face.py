@@ -400,6 +400,35 @@ def MedalSlot(s):
     s.rect(sx + 6, y + 9, 2, h - 18, BLACK)
 
 
+def Speaker(s, cx, cy):
+    s.circle(cx, cy, 17, BLACK)
+    s.circle(cx, cy, 16, GREY)
+    s.circle(cx, cy, 14, BLACK)
+    for dy in range(-12, 13, 4):
+        for dx in range(-12, 13, 4):
+            if dx * dx + dy * dy <= 130:
+                s.rect(cx + dx - 1, cy + dy - 1, 2, 2, s.mix(BLACK, DKGREEN, 2))
+
+
+def Instructions(s):
+    """The printed plate between the bet button and the medal slot: how a game goes."""
+    x, y, w, h = 156, 332, 166, 28
+    s.rect(x, y, w, h, BLACK, rx=4)
+    s.rect(x + 1, y + 1, w - 2, h - 2, CREAM, rx=3)
+    steps = [('1', 'BET'), ('2', 'START'), ('3', 'STOP')]
+    widths = [14 + 3 + Svg.text_width(label) for _, label in steps]
+    gap = (w - 12 - sum(widths)) // 2
+    cx = x + 6
+    for i, (n, label) in enumerate(steps):
+        s.circle(cx + 7, y + 14, 7, RED)
+        s.text(cx + 8, y + 12, n, WHITE, font=pixfont.FONT3, align='center')
+        s.text(cx + 17, y + 11, label, DKGREEN, font=pixfont.FONT5)
+        cx += widths[i] + gap
+        if i < 2:
+            ax = cx - gap // 2 - 2
+            s.poly([(ax, y + 10), (ax + 4, y + 14), (ax, y + 18)], MDRED)
+
+
 def Deck(s):
     """The deck under the reels: green down to the skirt, a chrome plate under the stop buttons
     (even in its pattern, so that the three buttons sit on the same pixels), the skirt with its
@@ -410,6 +439,11 @@ def Deck(s):
     s.rect(x, y, w, h, BLACK, rx=4)
     Chrome(s, x + 1, y + 1, w - 2, h - 2)
     s.rect(x + 3, y + 3, w - 6, h - 6, GREY, rx=2)
+    Instructions(s)
+    for cx in (34, FACE_W - 38):
+        Speaker(s, cx, 378)
+    s.text(L.LEVER[0] + L.LEVER[2] // 2, L.LEVER[1] - 8, 'START', CREAM, font=pixfont.FONT3,
+           align='center')
     s.rect(5, SKIRT_Y - 2, FACE_W - 10, 2, BLACK)
     s.rect(5, SKIRT_Y, FACE_W - 10, FACE_H - SKIRT_Y, s.mix(BLACK, DKGREEN, 2))
     s.rect(5, SKIRT_Y, FACE_W - 10, 1, DKRED)
