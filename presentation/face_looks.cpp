@@ -2,7 +2,7 @@
 // parts blink on their own.
 #include "presentation/face_looks.h"
 
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 int ReelSourceY(int reelPos) {
   int pos = reelPos;

@@ -3,8 +3,8 @@
 #include "presentation/hall_looks.h"
 
 #include "hall/player_slot.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 
 bool OnCursorSide(int machine, int cursor) {
   int start = HallSideStart(cursor);

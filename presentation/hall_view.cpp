@@ -7,8 +7,8 @@
 #include "presentation/hall_looks.h"
 #include "presentation/presentation.h"
 #include "presentation/surfaces.h"
-#include "shell/shell_state.h"
-#include "shell/tick_counters.h"
+#include "base/options.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "machine/auto_operate.h"
+#include "shell/auto_press.h"
 #include "machine/game_cycle.h"
 #include "presentation/play_controls_layout.h"
 #include "presentation/play_face.h"

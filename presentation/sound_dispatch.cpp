@@ -2,8 +2,8 @@
 // the last-medal sound): bonus tunes first, then the effect the machine asked for.
 #include "presentation/sound_dispatch.h"
 
-#include "shell/shell_state.h"
-#include "shell/tick_counters.h"
+#include "base/options.h"
+#include "base/tick_counters.h"
 
 namespace {
 

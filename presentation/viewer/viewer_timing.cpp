@@ -13,8 +13,8 @@
 #include "presentation/surfaces.h"
 #include "presentation/viewer/viewer_scenes.h"
 #include "presentation/viewer/viewer_windows.h"
-#include "shell/shell_state.h"
-#include "shell/tick_counters.h"
+#include "base/options.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
 #include "presentation/face_looks.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 namespace {
 

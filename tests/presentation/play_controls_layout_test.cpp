@@ -6,7 +6,7 @@
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
 #include "presentation/play_controls_layout.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 namespace {
 

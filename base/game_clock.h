@@ -1,7 +1,7 @@
 // The one place the game reads the local time. Tests and tools set their own clock.
 #pragma once
 
-#include "hall/shop_record.h"
+#include "base/calendar_time.h"
 
 using ClockSource = void (*)(CalendarTime& out);
 

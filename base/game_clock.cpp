@@ -1,5 +1,5 @@
 // Local time from the run-time library, unless a test or tool supplies its own clock.
-#include "shell/game_clock.h"
+#include "base/game_clock.h"
 
 #include <ctime>
 

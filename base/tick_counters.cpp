@@ -1,6 +1,6 @@
 // Phase counters and blink flags of the tick, advanced before anything else in a tick so that
 // every reader sees a wrapped counter at 0 for the whole of that tick.
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 int TickUnit = 16;
 int Phase64 = 0, Phase128 = 0, Phase256 = 0, Phase512 = 0, Phase1024 = 0;

@@ -1,5 +1,5 @@
 // Storage of the shell's options and view state.
-#include "shell/shell_state.h"
+#include "base/options.h"
 
 int HallScroll = 0;
 int AnnounceOn = 1;

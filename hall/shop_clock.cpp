@@ -1,9 +1,9 @@
 // Shop hours: the day shop keeps the local hour, the night shop runs twelve hours behind it,
 // so exactly one shop is open at any time.
-#include "shell/shop_clock.h"
+#include "hall/shop_clock.h"
 
 #include "hall/shops.h"
-#include "shell/game_clock.h"
+#include "base/game_clock.h"
 
 CalendarTime LocalTimeCopy = {0, 60, 0, 0, 0, 0, 0, 0, 0};
 
