@@ -42,9 +42,9 @@ int ShelfBoxLook(int boxes) {
   return boxes >= hall_view::kShelfLooks ? hall_view::kShelfLooks - 1 : boxes;
 }
 
-int HallTopLampLook(const MachineRecord& m) { return Blink256 != 0 && m.bigGames > 0 ? 0 : 1; }
+int HallTopLampLook(const MachineRecord& m, int) { return Blink256 != 0 && m.bigGames > 0 ? 0 : 1; }
 
-int HallBandLook(const MachineRecord& m) {
+int HallBandLook(const MachineRecord& m, int) {
   return Blink128 != 0 && (m.bigGames >= 1 || m.jacWins != 0) ? 1 : 0;
 }
 

@@ -1,9 +1,11 @@
-// End-to-end runs of MERIDOLA No.1 under Wine: the real Kv4401.exe driven through its windows,
-// menus, boxes and dialogs, with the save files checked after it ends. Each run is one start
-// of the game at a time of day the runner fixes; the exit code is the number of failures.
-//   kv4401_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed, and the play
-//   screen's play, closing and sound; shots, shots-night and shots-play take the pictures of
-//   make screenshots; hall10 and play10 are long measurements
+// End-to-end runs of a MERIDOLA game under Wine: the real Kv440N.exe driven through its
+// windows, menus, boxes and dialogs, with the save files checked after it ends. Each run is one
+// start of the game at a time of day the runner fixes; the exit code is the number of failures.
+// The game is the one the program's file name names.
+//   meridola_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed, and the
+//   play screen's play, closing and sound (game No.1's whole set); start, face and family, the
+//   lean runs of every game; shots, shots-night and shots-play take the pictures of make
+//   screenshots; hall10 and play10 are long measurements
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "games/e2e/e2e_steps.h"
+#include "games/e2e/lean_runs.h"
 #include "games/e2e/play_cases.h"
 
 namespace {
@@ -23,7 +26,7 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
 
   GameSession second(exe, probe);
   if (Check(second.Launch(), "a second copy starts") && Check(second.Inject(), "probe in it")) {
-    ExpectBox(second, L"【MERIDOLA No.1】と同時には遊べません。", IconStop, IDOK,
+    ExpectBox(second, L"【" + GameTitle() + L"】と同時には遊べません。", IconStop, IDOK,
               "second start");
     int code = second.WaitExit();
     Check(code == 0, "the second copy ends with exit code 0 (got %d)", code);
@@ -177,7 +180,7 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
   std::printf("  the session ends\n");
   DWORD_PTR result = 0;
   SendMessageTimeoutW(g.Main(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result);
-  if (Check(LoadHallFile(DataPath("Kv4401.dat").c_str()), "the session's end saved the hall")) {
+  if (Check(LoadHallFile(DataPath(HallFileName().c_str()).c_str()), "the session's end saved the hall")) {
     Check(Shops[ShopDay].machines[15].occupant == 2, "P1 sat at machine 15: FORE wraps 0 to 15");
     Check(Shops[ShopDay].machines[0].occupant == 3, "P2 sat at machine 0: NEXT wraps 15 to 0");
   }
@@ -227,7 +230,7 @@ void RunVisit(GameSession& g) {
   int code = g.WaitExit();
   Check(code == 0, "the game ends with exit code 0 (got %d)", code);
 
-  long hall = FileSize(DataPath("Kv4401.dat"));
+  long hall = FileSize(DataPath(HallFileName().c_str()));
   long players = FileSize(DataPath("tavri.dat"));
   Check(hall == 6440, "the hall file has 6440 bytes (got %ld)", hall);
   Check(players == 1856, "the player file has 1856 bytes (got %ld)", players);
@@ -274,7 +277,7 @@ void RunRestart(GameSession& g, const ShopRecord& before) {
   }
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   Check(g.WaitExit() == 0, "nobody inside: the game ends at once");
-  if (!Check(LoadHallFile(DataPath("Kv4401.dat").c_str()), "the hall file loads")) return;
+  if (!Check(LoadHallFile(DataPath(HallFileName().c_str()).c_str()), "the hall file loads")) return;
   const ShopRecord& after = Shops[ShopDay];
   Check(after.lastOpenTime.hour == before.lastOpenTime.hour + 1,
         "an hour later the day shop was open at %d (before %d)", after.lastOpenTime.hour,
@@ -431,8 +434,9 @@ void RunHallTenMinutes(GameSession& g) {
 
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
-    std::printf("usage: kv4401_e2e main|visit|restart|closed|play|closing|sound|shots|"
-                "shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll [SHOTS-FOLDER]\n");
+    std::printf("usage: meridola_e2e main|visit|restart|closed|play|closing|sound|start|face|"
+                "family|shots|shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll "
+                "[SHOTS-FOLDER]\n");
     return 2;
   }
   if (argc == 5) shotsDir = argv[4];
@@ -441,13 +445,17 @@ int main(int argc, char** argv) {
   std::string run = argv[1];
   std::wstring exe = Wide(argv[2]);
   std::wstring probe = Wide(argv[3]);
+  if (!DriveGameOf(exe)) {
+    std::printf("%s names no game of this build\n", argv[2]);
+    return 2;
+  }
   ShopRecord before{};
   if (run == "restart") {
-    if (LoadHallFile(DataPath("Kv4401.dat").c_str())) before = Shops[ShopDay];
-  } else if (!PreparePlayCase(run)) {
+    if (LoadHallFile(DataPath(HallFileName().c_str()).c_str())) before = Shops[ShopDay];
+  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run)) {
     PrepareHall(run == "shots-night");
   }
-  if (run == "main" || run == "shots" || run == "hall10" || run == "play10") {
+  if (run == "main" || run == "start" || run == "shots" || run == "hall10" || run == "play10") {
     DeleteFileA(DataPath("tavri.dat").c_str());
   }
 
@@ -462,6 +470,7 @@ int main(int argc, char** argv) {
     if (run == "hall10") RunHallTenMinutes(g);
     if (run == "play10") RunPlayTenMinutes(g);
     RunPlayCase(run, g, exe);
+    RunLeanCase(run, g, exe, probe);
   }
   g.Kill();
   std::printf("%s: %d checks, %d failed\n", run.c_str(), CheckCount(), FailureCount());

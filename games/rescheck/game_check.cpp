@@ -1,27 +1,27 @@
-// The resource check of MERIDOLA No.1: every id the game loads, with the sizes, texts and
-// numbers the game relies on, written out here independently of the resource scripts.
+// The resource check of a MERIDOLA game (MERIDOLA_GAME, from its build): every id the game
+// loads, with the sizes, texts and numbers the game relies on. What every game shares is
+// written out here independently of the resource scripts; the game's own bitmaps and sounds
+// are those its description lists.
 #include <cstdio>
 
 #include "games/rescheck/check_log.h"
 #include "games/rescheck/resource_checks.h"
 #include "hall/string_table.h"
+#include "presentation/game_description.h"
 
 namespace {
 
 // A menu-bar suffix: "(", U+001E, key letter, U+001F, kana, ")".
 #define SFX(letter, kana) "(\x1e" letter "\x1f" kana ")"
 
-const BitmapExpect kBitmaps[] = {
-    {500, 128, 432, false, 0}, {501, 480, 432, true, 0},  {502, 480, 432, false, 0},
-    {503, 16, 264, false, 0},  {504, 10, 192, false, 0},  {505, 32, 168, false, 0},
-    {506, 24, 112, false, 0},  {507, 30, 256, false, 0},  {508, 128, 246, false, 0},
-    {509, 120, 564, false, 0}, {510, 120, 216, false, 0}, {511, 170, 864, false, 0},
-    {512, 32, 96, false, 0},   {513, 140, 272, false, 0}, {514, 52, 544, false, 0},
-    {515, 140, 38, false, 0},  {516, 88, 170, false, 170}, {517, 88, 328, false, 328},
-    {518, 40, 28, false, 28},  {519, 72, 140, false, 28}, {600, 60, 336, false, 0},
-    {601, 34, 42, false, 0},   {602, 24, 24, false, 0},   {603, 46, 32, false, 0},
-    {604, 64, 90, false, 30},  {605, 62, 100, false, 0},  {606, 40, 18, false, 0},
-    {607, 86, 32, false, 32},  {608, 54, 54, false, 0},   {609, 16, 288, false, 0},
+// The bitmaps every game has.
+const BitmapExpect kSharedBitmaps[] = {
+    {500, 128, 432, false, 0}, {503, 16, 264, false, 0},  {504, 10, 192, false, 0},
+    {505, 32, 168, false, 0},  {506, 24, 112, false, 0},  {507, 30, 256, false, 0},
+    {508, 128, 246, false, 0}, {509, 120, 564, false, 0}, {510, 120, 216, false, 0},
+    {511, 170, 864, false, 0}, {512, 32, 96, false, 0},   {514, 52, 544, false, 0},
+    {516, 88, 170, false, 170}, {517, 88, 328, false, 328}, {518, 40, 28, false, 28},
+    {519, 72, 140, false, 28},
 };
 
 const MenuItemExpect kSharedBarTail[] = {
@@ -144,12 +144,22 @@ const DialogExpect kDialogs[] = {
     {407, "ﾊﾞｰｼﾞｮﾝ情報", 9, IDS(kVersionIds)},
 };
 
+// Game No.1's sounds have the lengths its machine was tuned to; the other games' sounds are
+// checked for their format and for being there.
 struct WaveExpect {
   int id;
   double seconds;
 };
-const WaveExpect kWaves[] = {{701, 3.0}, {702, 1.2}, {703, 2.0}, {704, 0.15}, {705, 0.6},
-                             {706, 0.4}, {707, 0.2}, {708, 0.1}, {709, 0.6}};
+const WaveExpect kNo1Waves[] = {{701, 3.0}, {702, 1.2}, {703, 2.0}, {704, 0.15}, {705, 0.6},
+                                {706, 0.4}, {707, 0.2}, {708, 0.1}, {709, 0.6}};
+
+double WaveSeconds(int game, int id) {
+  if (game != 1) return 0;
+  for (const WaveExpect& wave : kNo1Waves) {
+    if (wave.id == id) return wave.seconds;
+  }
+  return 0;
+}
 
 struct CursorExpect {
   int id;
@@ -163,8 +173,10 @@ const CursorExpect kCursors[] = {{201, 8, 0}, {202, 26, 0}, {203, 19, 0}, {204, 
 }  // namespace
 
 int main() {
-  constexpr int kGame = 1;
-  for (const BitmapExpect& bitmap : kBitmaps) CheckBitmap(bitmap);
+  constexpr int kGame = MERIDOLA_GAME;
+  const GameDescription& game = *GameDescriptionOf(kGame);
+  for (const BitmapExpect& bitmap : kSharedBitmaps) CheckBitmap(bitmap);
+  for (int i = 0; i < game.bitmapCount; ++i) CheckBitmap(GameBitmapExpect(game, game.bitmaps[i]));
   CheckPaletteBitmap(500);
   CheckStrings(kGame);
   CheckBar(301, kTitleBarHead, COUNT(kTitleBarHead));
@@ -179,8 +191,11 @@ int main() {
   for (const CursorExpect& cursor : kCursors) CheckCursor(cursor.id, cursor.hotX, cursor.hotY);
   CheckIcon(110);
   CheckIcon(111);
-  for (const WaveExpect& wave : kWaves) CheckWave(wave.id, wave.seconds);
-  std::printf("resource check of MERIDOLA No.1: %d checks, %d failed\n", CheckCount(),
+  for (int i = 0; i < game.sound.waveCount; ++i) {
+    CheckWave(game.sound.waves[i], WaveSeconds(kGame, game.sound.waves[i]));
+  }
+  CheckNoOtherWaves(game.sound.waves, game.sound.waveCount);
+  std::printf("resource check of MERIDOLA No.%d: %d checks, %d failed\n", kGame, CheckCount(),
               FailureCount());
   return FailureCount();
 }

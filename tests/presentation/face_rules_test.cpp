@@ -1,10 +1,11 @@
-// The machine face's looks for known machine states: which reel rows show, which lamps are lit
-// or blink, what the displays read, and which parts redraw on their own.
+// The Orlido 2's face for known machine states: which reel rows show, which lamps are lit or
+// blink, what the displays read, and which parts redraw on their own.
 #include <gtest/gtest.h>
 
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
-#include "presentation/face_looks.h"
+#include "presentation/faces/face_rules.h"
+#include "presentation/game_description.h"
 #include "base/tick_counters.h"
 
 namespace {
@@ -17,9 +18,11 @@ class FaceLooks : public ::testing::Test {
     m = MachineRecord{};
   }
   // Strip index shown in a window row (0 top) for a reel position, as the window reads it.
+  static const GameDescription& Game() { return *GameDescriptionOf(1); }
+  static int ReelSourceY(int reelPos) { return ::ReelSourceY(Game(), reelPos); }
   static int RowIndex(int reelPos, int row) {
-    int top = ReelSourceY(reelPos) + face::kRowsAboveTop;
-    return (top / face::kSymbolHeight + row) % 21;
+    int top = ReelSourceY(reelPos) + Game().reels.rowsAbove;
+    return (top / Game().symbolHeight + row) % 21;
   }
   MachineRecord m;
 };
@@ -42,8 +45,8 @@ TEST_F(FaceLooks, ReelWindowShowsTheStripRowsOfThePosition) {
   for (int pos = -2000; pos <= 3000; ++pos) {
     int y = ReelSourceY(pos);
     ASSERT_GE(y, 0) << pos;
-    ASSERT_LE(y + face::kReelH, face::kStripRows * face::kSymbolHeight) << pos;
-    ASSERT_EQ((y + face::kRowsAboveTop) % face::kSymbolHeight,
+    ASSERT_LE(y + Game().reels.h, kReelStripSymbols * Game().symbolHeight) << pos;
+    ASSERT_EQ((y + Game().reels.rowsAbove) % Game().symbolHeight,
               ((pos % 36) + 36) % 36) << pos;
   }
 }
@@ -151,6 +154,11 @@ TEST_F(FaceLooks, DisplaysShowTwoDigitsAndThePointBetweenGames) {
   d = FaceDigitsOf(m);
   EXPECT_EQ(d.payTens * 10 + d.payUnits, 0);
   EXPECT_EQ(d.creditTens * 10 + d.creditUnits, 99);
+  // The point is a glyph of its own ORed over the units, and only between games.
+  m.state = StateGameOver;
+  EXPECT_EQ(No1DigitGlyph(m, 2), 11);
+  m.state = StatePayingOut;
+  EXPECT_EQ(No1DigitGlyph(m, 2), -1);
 }
 
 TEST_F(FaceLooks, WaitLampOnlyWhileTheLeverWaits) {
@@ -167,7 +175,7 @@ TEST_F(FaceLooks, BlinkingPartsRedrawOnTheirWraps) {
   int seen64 = 0, seen128 = 0;
   for (int tick = 1; tick <= 16; ++tick) {
     AdvanceTickCounters();
-    int bits = BlinkRedrawBits(m);
+    int bits = TickMarkBits(Game(), m, nullptr);
     EXPECT_EQ((bits & RedrawBonusLamps) != 0, Phase64 == 0) << tick;
     EXPECT_EQ((bits & (RedrawMedalLamp | RedrawLineLamps)) != 0, Phase128 == 0) << tick;
     seen64 += (bits & RedrawBonusLamps) != 0;
@@ -179,7 +187,7 @@ TEST_F(FaceLooks, BlinkingPartsRedrawOnTheirWraps) {
   m = MachineRecord{};
   m.state = StateReelsSpinning;
   while (Phase128 != 0) AdvanceTickCounters();
-  EXPECT_EQ(BlinkRedrawBits(m), 0);
+  EXPECT_EQ(TickMarkBits(Game(), m, nullptr), 0);
 }
 
 }  // namespace
