@@ -72,6 +72,4 @@ int No4HallBandLook(const MachineRecord& m, int) {
   return seated + (flashing ? 1 : 0);
 }
 
-bool No4PanelOnEverySlowTick(const MachineRecord&) { return true; }
-
 bool No4JacTuneWanted(const MachineRecord& m) { return m.jacWins > 0 || m.jacWins == kMarker; }

@@ -22,6 +22,9 @@ constexpr int kNo4BlankGlyph = 20;
 // GAME OVER lamp: look 1 (lit) while the machine stands between games, else look 0.
 int No4GameOverLampLook(const MachineRecord& m, int index);
 
+// The lamp panel follows spinWait, the bet and the blink: the description redraws it on every
+// Phase128 wrap.
+
 // The two frame lamps around the JAC-game lamps flash together while a JAC stage has wins.
 int No4FrameLampLook(const MachineRecord& m, int index);
 // JAC-game lamp `index` 0..5 from the left (the lamps count j = 6 at the left down to 1): dark
@@ -47,7 +50,5 @@ int No4PayoutGlyph(const MachineRecord& m, int index);
 // while it flashes in a big bonus or a JAC stage.
 int No4HallBandLook(const MachineRecord& m, int index);
 
-// The lamp panel follows spinWait, the bet and the blink on every slow tick.
-bool No4PanelOnEverySlowTick(const MachineRecord& m);
 // The JAC tune plays while a JAC stage has wins left, and already while one is lined up.
 bool No4JacTuneWanted(const MachineRecord& m);
