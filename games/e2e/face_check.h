@@ -60,6 +60,8 @@ class FaceReference {
   // A glyph of the displays at a place of the face: 0-9, 10 blank, -1 none of them. The
   // decimal point drawn over the glyph is left out of the comparison and reported apart.
   int Glyph(const Picture& screen, int x, int y, bool* point = nullptr) const;
+  // The face has the Orlido 2's two displays (games No.1 and No.6).
+  bool HasOrlidoDisplays() const;
   // The two-digit displays: medals paid for the last game, and the credit; -1 when unreadable.
   int PaidDisplay(const Picture& screen, bool* point = nullptr) const;
   int CreditDisplay(const Picture& screen) const;
