@@ -244,7 +244,7 @@ def BetButton(s, look):
     d = 1 if pressed else 0
     if pressed:
         s.rect(x + 3, y + 3, w - 6, h - 6, lo, rx=1)
-        s.rect(x + 4, y + 4, w - 7, h - 7, s.mix(face, lo, 2) if not lit else face, rx=1)
+        s.rect(x + 4, y + 4, w - 7, h - 7, s.mix(face, lo, 2), rx=1)
     else:
         s.rect(x + 3, y + 3, w - 6, h - 6, lo, rx=1)
         s.rect(x + 3, y + 3, w - 7, h - 7, hi, rx=1)
