@@ -48,11 +48,6 @@ strokefont.LETTERS.setdefault('n', ('M0 3.2 V10 M0 6.3 Q0.6 3 3 3 Q5.5 3 5.5 6 V
 strokefont.LETTERS.setdefault('t', ('M1.6 0.6 V8.4 Q1.6 10 3.8 10 M0 3.4 H3.8', 3.8))
 
 
-def Dim(s, colour):
-    """Plum-dark version of a panel colour, as a dither with the cabinet's darkest tone."""
-    return s.mix(colour, BLACK, 2)
-
-
 # --- seven-segment digits ----------------------------------------------------------------------
 DIGIT_SEGS = ['abcdef', 'bc', 'abdeg', 'abcdg', 'bcfg', 'acdfg', 'acdefg', 'abc', 'abcdefg', 'abcdfg', '']
 

@@ -7,7 +7,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', '..', '..', 'common', 'art', 'src'))
 sys.path.insert(0, HERE)
 from artkit import *  # noqa: E402,F401,F403
-import pixfont  # noqa: E402
 import strokefont  # noqa: E402
 import face  # noqa: E402
 import symbols  # noqa: E402
