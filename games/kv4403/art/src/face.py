@@ -496,12 +496,25 @@ def Deck(s):
     s.rect(x - 3, y - 3, w + 6, h + 6, CHROME_LO, rx=3)
     s.rect(x - 2, y - 2, w + 4, h + 4, PLUM_DARK, rx=2)
     s.text(x + w // 2, y + h + 5, 'MAX 3', PEACH, font=pixfont.FONT3, align='center', spacing=1)
+    PayTable(s, BET[0] + BET[2] + 12, 365, MEDAL_SLOT[0] + 16, STOP_BUTTONS[0][1] - 8)
     # model plate at the right of the deck
     s.rect(404, 392, 62, 22, BLACK, rx=4)
     s.rect(405, 393, 60, 20, CHROME, rx=3)
     s.rect(407, 395, 56, 16, PLUM_DARK, rx=2)
     s.text(435, 397, 'TARNOLET', PEACH, font=pixfont.FONT3, align='center', spacing=1)
     s.text(435, 404, 'NO.3', CHROME, font=pixfont.FONT3, align='center', spacing=1)
+
+
+def PayTable(s, x0, y0, x1, y1):
+    """The pay plate on the deck: what lines up for the bonuses and what the fruit pay."""
+    s.rect(x0, y0, x1 - x0, y1 - y0, BLACK, rx=3)
+    s.rect(x0 + 1, y0 + 1, x1 - x0 - 2, y1 - y0 - 2, CHROME_LO, rx=2)
+    s.rect(x0 + 2, y0 + 2, x1 - x0 - 4, y1 - y0 - 4, BLACK, rx=2)
+    cx = (x0 + x1) // 2
+    rows = (('RED 7 X3 BIG BONUS - BLUE 7 X3 SINGLE - BAR X3 REG', PEACH),
+            ('PEACH PAIR 15 - PLUM 6 - ORANGE 5 - PEACH 1', AMBER))
+    for i, (text, colour) in enumerate(rows):
+        s.text(cx, y0 + 4 + 8 * i, text, colour, font=pixfont.FONT3, align='center')
 
 
 def DrawFace(s, state=()):
