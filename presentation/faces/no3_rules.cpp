@@ -20,6 +20,8 @@ int LineCells(int line) {
 int No3DarkReelCells(const MachineRecord& m, int /*index*/) {
   int cells = 0;
   if (m.jacWins > 0) {
+    // The window's edges beyond the three rows go dark with the reels.
+    cells |= kNo3DarkAround;
     for (int reel = 0; reel < kReelCount; ++reel)
       cells |= CellBit(reel, RowTop) | CellBit(reel, RowBottom);
   }

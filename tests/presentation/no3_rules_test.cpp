@@ -44,15 +44,16 @@ TEST_F(No3Rules, WinningLinesFlashDarkInTheBlinksLitHalfOnly) {
 }
 
 TEST_F(No3Rules, JacPlayShowsDarkReelsWithABrightMiddleRow) {
+  const int jacPlay = kNo3DarkAround | Row(0) | Row(2);
   for (int wins : {1, 6}) {
     m.jacWins = wins;
-    EXPECT_EQ(Dark(0), Row(0) | Row(2)) << wins;
-    EXPECT_EQ(Dark(1), Row(0) | Row(2)) << wins;
+    EXPECT_EQ(Dark(0), jacPlay) << wins;
+    EXPECT_EQ(Dark(1), jacPlay) << wins;
   }
   // A JAC win on the middle line flashes it dark too, so the whole window goes dark.
   m.litLines = 4;
-  EXPECT_EQ(Dark(1), 0x1FF);
-  EXPECT_EQ(Dark(0), Row(0) | Row(2));
+  EXPECT_EQ(Dark(1), kNo3DarkAround | 0x1FF);
+  EXPECT_EQ(Dark(0), jacPlay);
   // A stage lined up but not started, over (-1) or none: ordinary reels.
   m.litLines = 0;
   for (int wins : {kMarker, -1, 0}) {

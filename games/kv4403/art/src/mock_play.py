@@ -10,7 +10,8 @@ import facekit  # noqa: E402
 OUT = facekit.D
 
 # What each mock shows: the symbols in the five rows of each window (the one above the top row,
-# top, middle, bottom, the one below), the dark cells as (reel, row), and each part's looks.
+# top, middle, bottom, the one below), the dark cells as (reel, row) with rows -1 and 3 the
+# edges above and below, and each part's looks.
 SCENES = {
     'bet': {
         'reels': [[4, 0, 7, 2, 5], [7, 4, 0, 1, 4], [1, 5, 4, 7, 1]],
@@ -26,7 +27,7 @@ SCENES = {
     },
     'jac': {
         'reels': [[5, 2, 6, 3, 2], [1, 4, 7, 4, 0], [4, 5, 7, 1, 5]],
-        'dark': [(r, row) for r in range(3) for row in (0, 2)],
+        'dark': [(r, row) for r in range(3) for row in (-1, 0, 2, 3)],
         'looks': {'LineLampLooks': [0, 1, 7, 3, 4], 'StopLampLooks': [3, 4, 2], 'BonusGameDigits': [4],
                   'StageLampLooks': [3, 4, 2], 'MeterDigits': [3, 6, 1, 5]},
         'lever': 1,
