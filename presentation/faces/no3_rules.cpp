@@ -3,7 +3,8 @@
 #include "presentation/faces/no3_rules.h"
 
 #include "machine/pay_lines.h"
-#include "shell/tick_counters.h"
+#include "presentation/game_description.h"
+#include "base/tick_counters.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ int No3DarkReelCells(const MachineRecord& m, int /*index*/) {
   int cells = 0;
   if (m.jacWins > 0) {
     // The window's edges beyond the three rows go dark with the reels.
-    cells |= kNo3DarkAround;
+    cells |= kDarkWindows;
     for (int reel = 0; reel < kReelCount; ++reel)
       cells |= CellBit(reel, RowTop) | CellBit(reel, RowBottom);
   }
@@ -65,5 +66,3 @@ int No3BetButtonLook(const MachineRecord& m, int held) {
 }
 
 bool No3BetPlaced(const MachineRecord& m) { return m.state == StateBetting; }
-
-bool No3JacWinsLeft(const MachineRecord& m) { return m.jacWins > 0; }

@@ -5,11 +5,10 @@
 #include "machine/machine_record.h"
 
 // Reel cells shown from the darkened strip (bit 3 x reel + row, row 0 the top row), with
-// kNo3DarkAround when the windows around the cells are dark too. In JAC play the reels are
+// kDarkWindows when the windows around the cells are dark too. In JAC play the reels are
 // dark but for the middle row, the only line of a JAC game; while lines won, their cells go
 // dark in the blink's lit half.
 int No3DarkReelCells(const MachineRecord& m, int index);
-constexpr int kNo3DarkAround = 512;
 
 // START lamp: 1 (lit) in the blink's lit half while the bet waits for the lever, else 0.
 int No3StartLampLook(const MachineRecord& m, int index);
@@ -36,5 +35,3 @@ int No3BetButtonLook(const MachineRecord& m, int held);
 
 // The medals are bet and the lever is awaited (state 1): the START lamp blinks.
 bool No3BetPlaced(const MachineRecord& m);
-// A JAC stage still has wins to give: its tune plays, single bonus or not.
-bool No3JacWinsLeft(const MachineRecord& m);

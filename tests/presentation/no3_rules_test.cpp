@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "presentation/faces/no3_rules.h"
-#include "shell/tick_counters.h"
+#include "presentation/game_description.h"
+#include "base/tick_counters.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST_F(No3Rules, WinningLinesFlashDarkInTheBlinksLitHalfOnly) {
 }
 
 TEST_F(No3Rules, JacPlayShowsDarkReelsWithABrightMiddleRow) {
-  const int jacPlay = kNo3DarkAround | Row(0) | Row(2);
+  const int jacPlay = kDarkWindows | Row(0) | Row(2);
   for (int wins : {1, 6}) {
     m.jacWins = wins;
     EXPECT_EQ(Dark(0), jacPlay) << wins;
@@ -52,7 +53,7 @@ TEST_F(No3Rules, JacPlayShowsDarkReelsWithABrightMiddleRow) {
   }
   // A JAC win on the middle line flashes it dark too, so the whole window goes dark.
   m.litLines = 4;
-  EXPECT_EQ(Dark(1), kNo3DarkAround | 0x1FF);
+  EXPECT_EQ(Dark(1), kDarkWindows | 0x1FF);
   EXPECT_EQ(Dark(0), jacPlay);
   // A stage lined up but not started, over (-1) or none: ordinary reels.
   m.litLines = 0;
@@ -137,16 +138,6 @@ TEST_F(No3Rules, BetButtonBlinksWhileCreditedMedalsWaitAndShowsWhenHeld) {
     m.state = state;
     EXPECT_EQ(No3BetButtonLook(m, 0), 0) << state;
     EXPECT_EQ(No3BetButtonLook(m, 1), 1) << state;
-  }
-}
-
-TEST_F(No3Rules, JacTunePlaysWhileWinsAreLeftEvenInASingleBonus) {
-  m.singleBonus = kMarker;
-  m.jacWins = 1;
-  EXPECT_TRUE(No3JacWinsLeft(m));
-  for (int wins : {0, -1, kMarker}) {
-    m.jacWins = wins;
-    EXPECT_FALSE(No3JacWinsLeft(m)) << wins;
   }
 }
 

@@ -151,10 +151,19 @@ def PlumJac(s):
     JacBadge(s)
 
 
-# Symbol codes 0-7 of machine No.3, in this order.
-SYMBOLS = [RedSeven, BarSeven, Bar, PeachOne, PeachPair, OrangeOne, OrangeJac, PlumJac]
+def Jac(s):
+    # code 8, what the marked orange and plum count as in JAC play: the JAC ticket alone. No
+    # strip carries it, but the symbol picture holds a row for every code up to it.
+    s.rect(12, 6, 40, 22, OUTLINE, rx=5)
+    s.rect(13, 7, 38, 20, DKGREEN, rx=4)
+    s.rect(15, 9, 34, 1, LTGREEN)
+    s.text(32, 12, 'JAC', WHITE, bold=True, align='center', spacing=2, shadow=BLACK)
+
+
+# Symbol codes 0-8 of machine No.3, in this order.
+SYMBOLS = [RedSeven, BarSeven, Bar, PeachOne, PeachPair, OrangeOne, OrangeJac, PlumJac, Jac]
 NAMES = ['red seven', 'seven on a bar', 'BAR', 'peach', 'peach pair', 'orange', 'orange with JAC mark',
-         'plum with JAC mark']
+         'plum with JAC mark', 'JAC']
 
 
 # Colours whose one-level-darker neighbour would lose what the symbol is: the paper goes grey,
@@ -186,7 +195,7 @@ def Prefixed(text, prefix):
 
 
 def Build():
-    s = Svg(2 * W, 8 * H + 8)
+    s = Svg(2 * W, len(SYMBOLS) * H + 8)
     s.clip_rect('cell', 0, 0, W, H)
     for k, draw in enumerate(SYMBOLS):
         cell = Svg(W, H, PAPER)
@@ -200,9 +209,9 @@ def Build():
             s.add('</g>')
             s.end()
     # shade band: a black and white checkerboard, ANDed over the window edges
-    s.rect(0, 8 * H, 2 * W, 8, s.mix(WHITE, BLACK, 2))
+    s.rect(0, DESC.reels['shadeY'], 2 * W, 8, s.mix(WHITE, BLACK, 2))
     s.save(os.path.join(OUT, '600.svg'),
-           'the eight reel symbols of the Tarnolet 3, lit (left) and with the reel light off (right), '
+           'the reel symbols of the Tarnolet 3, lit (left) and with the reel light off (right), '
            'and the shade band')
 
 
