@@ -96,6 +96,19 @@ Picture Crop(const Picture& from, int x, int y, int w, int h) {
   return out;
 }
 
+// The row of the first look of a strip of w x h looks that the screen shows at (x, y), or -1.
+int MatchLook(const Picture& looks, int w, int h, const Picture& screen, int x, int y) {
+  if (looks.width == 0 || x < 0 || y < 0 || x + w > screen.width || y + h > screen.height) return -1;
+  for (int k = 0; k * h < looks.height; ++k) {
+    bool match = true;
+    for (int j = 0; j < h && match; ++j) {
+      for (int i = 0; i < w && match; ++i) match = screen.At(x + i, y + j) == looks.At(i, k * h + j);
+    }
+    if (match) return k;
+  }
+  return -1;
+}
+
 void Append(Picture& strip, const Picture& look) {
   if (strip.width == 0) strip.width = look.width;
   strip.rgb.insert(strip.rgb.end(), look.rgb.begin(), look.rgb.end());
@@ -156,16 +169,31 @@ int FaceReference::StripOf(const char* name) const { return StripIndex(DrivenDes
 int FaceReference::LookAt(const Picture& screen, int strip, int x, int y) const {
   if (strip < 0 || strip >= static_cast<int>(strips_.size())) return -1;
   const StripSpec& s = DrivenDescription().strips[strip];
-  const Picture& looks = strips_[strip];
-  if (looks.width == 0) return -1;
-  for (int k = 0; k * s.h < looks.height; ++k) {
-    bool match = true;
-    for (int j = 0; j < s.h && match; ++j) {
-      for (int i = 0; i < s.w && match; ++i) match = screen.At(x + i, y + j) == looks.At(i, k * s.h + j);
+  return MatchLook(strips_[strip], s.w, s.h, screen, x, y);
+}
+
+bool FaceReference::LoadHall(const std::wstring& exe) {
+  const GameDescription& g = DrivenDescription();
+  HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return false;
+  bool ok = true;
+  hallStrips_.assign(g.hallStripCount, Picture{});
+  for (int i = 0; ok && i < g.hallStripCount; ++i) {
+    const StripSpec& s = g.hallStrips[i];
+    for (int k = 0; ok && k < s.stepCount; ++k) {
+      Picture picture;
+      ok = s.steps[k].source == LookSource::Bitmap && LoadDib(module, s.steps[k].bitmap, picture);
+      if (ok) Append(hallStrips_[i], Crop(picture, s.steps[k].sx, s.steps[k].sy, s.w, s.h));
     }
-    if (match) return k;
   }
-  return -1;
+  FreeLibrary(module);
+  return ok;
+}
+
+int FaceReference::HallLookAt(const Picture& screen, int strip, int x, int y) const {
+  if (strip < 0 || strip >= static_cast<int>(hallStrips_.size())) return -1;
+  const StripSpec& s = DrivenDescription().hallStrips[strip];
+  return MatchLook(hallStrips_[strip], s.w, s.h, screen, x, y);
 }
 
 int FaceReference::PartLook(const Picture& screen, int part, int place) const {

@@ -47,6 +47,11 @@ class FaceReference {
   // The look a play control (20..25) shows.
   int ControlLook(const Picture& screen, int control) const;
   int StripOf(const char* name) const;
+  // The hall machine's lamp looks (the description's hall strips, cut from the program's
+  // bitmaps as the game cuts them), and the look of hall strip `strip` shown at (x, y) of the
+  // hall view, or -1.
+  bool LoadHall(const std::wstring& exe);
+  int HallLookAt(const Picture& screen, int strip, int x, int y) const;
   const Picture& Strip(int strip) const { return strips_[strip]; }
   const Picture& Face() const { return face_; }
 
@@ -68,6 +73,7 @@ class FaceReference {
 
   Picture face_;
   std::vector<Picture> strips_;
+  std::vector<Picture> hallStrips_;
   int digits_ = -1;  // the strip of the Orlido 2's displays
 };
 

@@ -66,3 +66,7 @@ int No3BetButtonLook(const MachineRecord& m, int held) {
 }
 
 bool No3BetPlaced(const MachineRecord& m) { return m.state == StateBetting; }
+
+bool No3LeverJustPulled(const MachineRecord& m) {
+  return m.state == StateLeverPulled || m.state == StateReelsStarting;
+}

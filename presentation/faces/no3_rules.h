@@ -35,3 +35,7 @@ int No3BetButtonLook(const MachineRecord& m, int held);
 
 // The medals are bet and the lever is awaited (state 1): the START lamp blinks.
 bool No3BetPlaced(const MachineRecord& m);
+// The lever was pulled and the reels are not yet turning (states 2 and 3): the START lamp and
+// the bet button, which stop blinking at the lever, are drawn once more in their unlit looks
+// (the machine itself asks only for the MEDAL lamp then).
+bool No3LeverJustPulled(const MachineRecord& m);

@@ -97,10 +97,13 @@ TEST_F(No3Description, BlinkingPartsAndTheBetButtonAreMarkedOnTheirWraps) {
   EXPECT_EQ(TickMarkBits(g(), m, &invalidate), 0);
   EXPECT_FALSE(invalidate);
 
+  // The START lamp and the bet button blink before the lever and are drawn again after it,
+  // so that neither keeps a lit look through the game.
   struct Case { int state, litLines, bits; bool bet; } cases[] = {
       {StateIdle, 0, 8, true},             // MEDAL lamp, bet button
       {StateBetting, 0, 8 | 16, true},     // and the START lamp
-      {StateLeverPulled, 0, 0, false},
+      {StateLeverPulled, 0, 16, true},     // START lamp and bet button once more
+      {StateReelsStarting, 0, 16, true},
       {StateReelsSpinning, 0, 0, false},
       {StateGameOver, 4, 2, false},        // the winning lines (lamps, then the reels)
       {StateBetting, 4, 8 | 16 | 2, true},

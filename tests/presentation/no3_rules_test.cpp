@@ -94,6 +94,7 @@ TEST_F(No3Rules, StartLampBlinksOnlyWhileTheBetAwaitsTheLever) {
     Blink128 = 1;
     EXPECT_EQ(No3StartLampLook(m, 0), state == StateBetting ? 1 : 0) << state;
     EXPECT_EQ(No3BetPlaced(m), state == StateBetting) << state;
+    EXPECT_EQ(No3LeverJustPulled(m), state == StateLeverPulled || state == StateReelsStarting) << state;
     Blink128 = 0;
     EXPECT_EQ(No3StartLampLook(m, 0), 0) << state;
   }
