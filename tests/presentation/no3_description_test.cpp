@@ -2,6 +2,7 @@
 // a recording player, and the parts its play screen marks for redrawing on the phase wraps.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "base/options.h"
@@ -11,13 +12,10 @@
 
 namespace {
 
-struct Call {
-  int id, mode;
-  bool operator==(const Call& o) const { return id == o.id && mode == o.mode; }
-};
-std::vector<Call> calls;
-void Record(int id, int mode) { calls.push_back({id, mode}); }
-using Calls = std::vector<Call>;
+// The recording player: every (WAVE id, mode) asked of it, in order.
+using Calls = std::vector<std::pair<int, int>>;
+Calls calls;
+void Record(int id, int mode) { calls.emplace_back(id, mode); }
 
 class No3Description : public ::testing::Test {
  protected:

@@ -260,20 +260,21 @@ def Lever(s, pulled):
         # pulled towards the player: a short arm, the knob low and close
         s.rect(cx - 2, y + 22, 4, 7, CHROME_LO)
         s.rect(cx - 1, y + 22, 1, 7, CHROME_HI)
-        s.circle(cx, y + 21, 10, BLACK)
-        s.circle(cx, y + 21, 9, PLUM_DARK)
-        s.circle(cx - 1, y + 20, 7.5, PLUM)
-        s.circle(cx - 3, y + 17, 3, PLUM_LIGHT)
-        s.rect(cx - 5, y + 15, 3, 2, WHITE)
+        Knob(s, cx, y + 21, 10)
     else:
         s.poly([(cx - 2, y + 30), (cx + 2, y + 30), (cx + 2, y + 12), (cx - 2, y + 12)], BLACK)
         s.rect(cx - 1, y + 12, 3, 18, CHROME)
         s.rect(cx - 1, y + 12, 1, 18, CHROME_HI)
-        s.circle(cx, y + 9, 8.5, BLACK)
-        s.circle(cx, y + 9, 7.5, PLUM_DARK)
-        s.circle(cx - 1, y + 8, 6, PLUM)
-        s.circle(cx - 3, y + 6, 2.5, PLUM_LIGHT)
-        s.rect(cx - 4, y + 4, 2, 2, WHITE)
+        Knob(s, cx, y + 9, 8.5)
+
+
+def Knob(s, cx, cy, r):
+    """The lever's plum ball, lit from the top left."""
+    s.circle(cx, cy, r, BLACK)
+    s.circle(cx, cy, r - 1, PLUM_DARK)
+    s.circle(cx - 1, cy - 1, r * 0.72, PLUM)
+    s.circle(cx - 3, cy - r * 0.38, r * 0.3, PLUM_LIGHT)
+    s.rect(cx - r * 0.5, cy - r * 0.6, 2, 2, WHITE)
 
 
 def MedalSlot(s):
@@ -363,13 +364,18 @@ def TopPanel(s):
     s.text(164, 87, 'MERIDOLA', PEACH, bold=True, align='center', spacing=2)
 
 
+def Recess(s, x0, y0, x1, y1):
+    """A box sunk into the cabinet, framed in chrome, from (x0, y0) to (x1, y1)."""
+    s.rect(x0, y0, x1 - x0, y1 - y0, BLACK, rx=5)
+    s.rect(x0 + 1, y0 + 1, x1 - x0 - 2, y1 - y0 - 2, CHROME_LO, rx=4)
+    s.rect(x0 + 1, y0 + 1, x1 - x0 - 3, y1 - y0 - 3, CHROME, rx=4)
+    s.rect(x0 + 3, y0 + 3, x1 - x0 - 6, y1 - y0 - 6, BLACK, rx=3)
+
+
 def BonusBox(s):
     """The bonus-game counter beside the logo: its digit and the three stage lamps."""
     x0, y0, x1, y1 = 380, 6, 470, 132
-    s.rect(x0, y0, x1 - x0, y1 - y0, BLACK, rx=5)
-    s.rect(x0 + 1, y0 + 1, x1 - x0 - 2, y1 - y0 - 2, CHROME, rx=4)
-    s.rect(x0 + 2, y0 + 2, x1 - x0 - 4, y1 - y0 - 4, CHROME_LO, rx=4)
-    s.rect(x0 + 3, y0 + 3, x1 - x0 - 6, y1 - y0 - 6, BLACK, rx=3)
+    Recess(s, x0, y0, x1, y1)
     s.vbands(x0 + 4, y0 + 4, x1 - x0 - 8, y1 - y0 - 8, [PLUM_DARK, BLACK, PLUM_DARK], dither=True)
     cx = (x0 + x1) // 2
     s.text(cx, 14, 'BONUS', PEACH, font=pixfont.FONT7, align='center', spacing=1, shadow=BLACK)
@@ -435,10 +441,7 @@ def StopLampBase(s, r):
 def MeterColumn(s):
     """WAIT lamp, credit and payout meters with the WIN METER label, the MEDAL lamp."""
     x0, y0, x1, y1 = 381, 142, 470, 326
-    s.rect(x0, y0, x1 - x0, y1 - y0, BLACK, rx=5)
-    s.rect(x0 + 1, y0 + 1, x1 - x0 - 2, y1 - y0 - 2, CHROME_LO, rx=4)
-    s.rect(x0 + 1, y0 + 1, x1 - x0 - 3, y1 - y0 - 3, CHROME, rx=4)
-    s.rect(x0 + 3, y0 + 3, x1 - x0 - 6, y1 - y0 - 6, BLACK, rx=3)
+    Recess(s, x0, y0, x1, y1)
     s.rect(x0 + 4, y0 + 4, x1 - x0 - 8, y1 - y0 - 8, s.mix(PLUM_DARK, BLACK, 2), rx=3)
     cx = METER_DIGITS[0][0] + METER_W
     for (dx, dy), label in ((METER_DIGITS[0], 'CREDIT'), (METER_DIGITS[2], None)):
@@ -450,10 +453,11 @@ def MeterColumn(s):
         MeterCell(s, dx, dy, 10)
 
 
-def Screw(s, x, y):
-    s.circle(x, y, 2.5, BLACK)
-    s.circle(x, y, 1.5, CHROME)
-    s.rect(x - 1, y, 2, 1, CHROME_LO)
+def Rivet(s, x, y):
+    """A square chrome rivet holding a panel."""
+    s.rect(x - 2, y - 2, 5, 5, BLACK)
+    s.rect(x - 1, y - 1, 3, 3, CHROME_LO)
+    s.rect(x - 1, y - 1, 2, 2, CHROME_HI)
 
 
 def Deck(s):
@@ -485,8 +489,8 @@ def Deck(s):
     s.rect(bx0, by0, bx1 - bx0, by1 - by0, BLACK, rx=6)
     s.rect(bx0 + 1, by0 + 1, bx1 - bx0 - 2, by1 - by0 - 2, CHROME_LO, rx=5)
     s.rect(bx0 + 2, by0 + 2, bx1 - bx0 - 4, by1 - by0 - 4, PLUM_DARK, rx=4)
-    Screw(s, bx0 + 6, (by0 + by1) // 2)
-    Screw(s, bx1 - 7, (by0 + by1) // 2)
+    Rivet(s, bx0 + 6, (by0 + by1) // 2)
+    Rivet(s, bx1 - 7, (by0 + by1) // 2)
     for r in range(2):
         mx = (STOP_BUTTONS[r][0] + 24 + STOP_BUTTONS[r + 1][0]) // 2
         s.rect(mx, by0 + 6, 1, by1 - by0 - 12, PLUM)
@@ -552,16 +556,7 @@ def DrawFace(s, state=()):
 
 def Crop(w, h, pieces):
     """A picture cut from face drawings: pieces are (x, y, state) placed one below the other."""
-    s = Svg(w, h)
-    step = h // len(pieces)
-    for i, (x, y, state) in enumerate(pieces):
-        cid = s.clip_rect('c%d' % i, 0, step * i, w, step)
-        s.begin(clip=cid)
-        s.begin('translate(%d,%d)' % (-x, -y + step * i))
-        DrawFace(s, state)
-        s.end()
-        s.end()
-    return s
+    return Cut(w, h, pieces, DrawFace)
 
 
 def Sprite(w, h):

@@ -68,33 +68,36 @@ def Band(s, lit):
         s.text(x + w // 2, y + 2, 'TARNOLET 3', PLUM_LIGHT, font=pixfont.FONT3, align='center', spacing=2)
 
 
+# Reel symbols at hall size, as pixel art on the 18 x 10 cell of a hall reel.
+MINI = {
+    'seven': ['..kkkkkkk..', '..kRRRRRk..', '..kkkkRRk..', '....kRRk...', '....kRRk...',
+              '...kRRk....', '...kRRk....', '...kkkk....'],
+    'peach': ['....gg.....', '...kkgk....', '..kPPPRk...', '.kPPPRRRk..', '.kPwPRRRk..', '.kPPPRRRk..',
+              '..kPPRRk...', '...kkkk....'],
+    'orange': ['....gg.....', '...kkgk....', '..kOOOOk...', '.kOYOOOOk..', '.kOOOOOOk..', '.kOOOOOrk..',
+               '..kOOrrk...', '...kkkk....'],
+    'plum': ['.....o.....', '...kkok....', '..kVVVVk...', '.kVLVVVVk..', '.kVVVVVPk..', '.kVVVVPPk..',
+             '..kVVPPk...', '...kkkk....'],
+}
+MINI_COLOURS = {'k': BLACK, 'R': RED, 'P': PEACH, 'w': WHITE, 'g': MDGREEN, 'O': ORANGE, 'Y': YELLOW,
+                'r': MDRED, 'V': VIOLET, 'L': '#C080FF', 'o': OCHRE}
+
+
 def MiniSymbol(s, x, y, kind):
-    """Reel symbols at hall size (18 x 10 cells)."""
-    if kind == 'seven':
-        s.poly([(x + 5, y + 1), (x + 13, y + 1), (x + 13, y + 3), (x + 10, y + 9), (x + 7, y + 9), (x + 10, y + 3),
-                (x + 5, y + 3)], RED, BLACK, 1)
-    elif kind == 'bar':
-        s.rect(x + 2, y + 2, 15, 7, BLACK)
-        s.rect(x + 4, y + 4, 11, 1, SILVER)
-        s.rect(x + 4, y + 6, 11, 1, SILVER)
-    elif kind == 'peach':
-        s.circle(x + 9, y + 5.5, 4, PEACH, BLACK, 1)
-        s.rect(x + 10, y + 5, 2, 3, ROSE)
-        s.rect(x + 9, y + 0, 3, 2, MDGREEN)
-    elif kind == 'orange':
-        s.circle(x + 9, y + 5.5, 4, ORANGE, BLACK, 1)
-        s.rect(x + 7, y + 3, 2, 2, GOLD)
-    elif kind == 'plum':
-        s.ellipse(x + 9, y + 5.5, 3.5, 4, VIOLET, BLACK, 1)
-        s.rect(x + 7, y + 3, 1, 2, PLUM_LIGHT)
+    if kind == 'bar':
+        s.rect(x + 2, y + 1, 15, 8, GREY)
+        s.rect(x + 3, y + 2, 13, 6, BLACK)
+        s.text(x + 10, y + 3, 'BAR', WHITE, font=pixfont.FONT3, align='center', spacing=1)
+    else:
+        s.bitmap(x + 4, y + 1, MINI[kind], MINI_COLOURS)
 
 
 def Machine(s, lit=False):
     s.rect(0, 0, 140, hall.COUNTER_TOP, BLACK)
-    # the crown: chrome cap, plum cheeks with speaker grilles, the dome lamp in the middle
-    s.rect(1, 0, 138, 8, SILVER)
-    s.rect(1, 0, 138, 1, WHITE)
-    s.rect(1, 7, 138, 1, GREY)
+    # the crown: a plum lip over a chrome rail, plum cheeks with speaker grilles, the dome lamp
+    s.rect(2, 0, 136, 3, PLUM, rx=1)
+    s.rect(1, 3, 138, 5, SILVER)
+    s.rect(1, 4, 138, 1, WHITE)
     s.rect(1, 8, 138, 24, PLUM_DARK)
     for gx in (6, 110):
         s.rect(gx, 11, 24, 16, BLACK, rx=3)
