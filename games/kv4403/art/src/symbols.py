@@ -63,8 +63,8 @@ def BarSeven(s):
 def Bar(s):
     BarPlate(s, 6, 5, 52, 24)
     s.rect(9, 8, 46, 1, SILVER)
-    s.rect(9, 25, 46, 1, GREY)
-    s.text(32, 13, 'BAR', WHITE, bold=True, align='center', spacing=3, shadow=GREY)
+    # letters twice the pixel font's size, so that a pay line across them leaves them readable
+    s.text(32, 10, 'BAR', WHITE, scale=2, align='center', spacing=1, shadow=GREY)
 
 
 def Peach(s, cx, cy, r):
