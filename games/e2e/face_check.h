@@ -52,6 +52,8 @@ class FaceReference {
   // The look of a hall strip (built from the hall machine's bitmaps) shown at (x, y) of the
   // hall view; only the columns inside the view are compared.
   int HallLookAt(const Picture& screen, int strip, int x, int y) const;
+  // The hall strips are built with the face's; for a reader of the hall alone.
+  bool LoadHall(const std::wstring& exe) { return Load(exe); }
   const Picture& Strip(int strip) const { return strips_[strip]; }
   const Picture& Face() const { return face_; }
 
