@@ -215,7 +215,7 @@ SEG = no2face.Segments(16, 24, slant=2)
 
 
 def Digit(s, x, y, glyph):
-    no2face.DigitCell(s, x, y, 16, 24, glyph, SEG, ICE, SKY, s.mix(NAVY, BLACK, 2), core=WHITE)
+    no2face.DigitCell(s, x, y, 16, 24, glyph, SEG, ICE, SKY, NAVY, core=WHITE)
 
 
 GAUGE_COLOURS = [(GREEN, DKGREEN), (CYAN, MDBLUE), (PINK, PURPLE), (WHITE, GREY)]

@@ -23,7 +23,7 @@ strokefont.LETTERS.setdefault('7', ('M0 0 H7 L2.6 10', 7))
 GAUGE_STEPS = 29
 GLYPHS = 20            # digits 0-9, blank, dash, eight frames of the waiting animation
 BLANK, DASH, FIRST_FRAME = 10, 11, 12
-# The waiting animation: one segment runs the figure eight, the one before it still glowing.
+# The waiting animation: a snake of two segments runs the figure eight, its tail glowing.
 FRAME_PATH = 'abgedcgf'
 DIGIT_SEGS = ['abcdef', 'bc', 'abdeg', 'abcdg', 'bcfg', 'acdfg', 'acdefg', 'abc', 'abcdefg', 'abcdfg',
               '', 'g']
@@ -34,7 +34,7 @@ def Lit(glyph):
     if glyph < FIRST_FRAME:
         return DIGIT_SEGS[glyph], ''
     k = glyph - FIRST_FRAME
-    return FRAME_PATH[k], FRAME_PATH[k - 1]
+    return FRAME_PATH[k] + FRAME_PATH[k - 1], FRAME_PATH[k - 2]
 
 
 def ArtDir(game):
