@@ -19,6 +19,7 @@ def FaceModule(game):
     path = os.path.join(no2face.ArtDir(game), 'src', 'face.py')
     spec = importlib.util.spec_from_file_location('face%d' % game, path)
     module = importlib.util.module_from_spec(spec)
+    sys.modules[spec.name] = module
     spec.loader.exec_module(module)
     return module
 

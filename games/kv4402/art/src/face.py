@@ -247,23 +247,15 @@ def RightColumn(s, lit_gauge, lit_medal):
     s.rect(gx - 2, gy - 2, gw + 4, gh + 4, BLACK)
     Gauge(s, lit_gauge)
     s.text(gx + gw // 2, gy - 11, 'READY', PINK, font=pixfont.FONT3, align='center')
-    w, h = L.digit_size
+    no2face.DisplayCells(s, L, SILVER, Digit)
     for (x, y), label in zip(L.displays, ('BONUS', 'CREDIT', 'PAYOUT')):
-        s.rect(x - 2, y - 2, 2 * w + 4, h + 4, SILVER)
-        s.rect(x - 1, y - 1, 2 * w + 2, h + 2, BLACK)
-        for i in range(2):
-            Digit(s, x + w * i, y, no2face.BLANK)
-        s.text(x + w, y - 10, label, ICE, align='center')
+        s.text(x + L.digit_size[0], y - 10, label, ICE, align='center')
     MedalLamp(s, lit_medal)
 
 
 # --- reel panel ----------------------------------------------------------------------------
 def ReelPanel(s, state):
-    x0 = min(r[0] for r in L.reels)
-    gl = min(p[0] for p in L.pay_lines) - 2            # the glass holds every pay line
-    gr = max(p[2] for p in L.pay_lines) + 2
-    ry, rh = L.reels[0][1], L.reels[0][3]
-    gt, gb = ry - 3, ry + rh + 2
+    gl, gt, gr, gb = L.Glass()
     # bezel
     s.rect(gl - 7, gt - 7, gr - gl + 14, gb - gt + 14, BLACK, rx=8)
     s.rect(gl - 6, gt - 6, gr - gl + 12, gb - gt + 12, SILVER, rx=7)
@@ -415,23 +407,15 @@ def MainPanel(s):
     y0 = top + th
     s.vbands(8, y0, 464, 338 - y0, [BODY, s.mix(BODY, GEM_DARK, 2), BODY])
     # the lamp column at the left
-    lx, ly = L.line_lamps[0]
-    lw, lh = L.line_lamp_size
-    bottom = L.line_lamps[-1][1] + lh
-    s.rect(lx - 8, ly - 6, lw + 14, bottom - ly + 12, BLACK, rx=5)
-    s.rect(lx - 7, ly - 5, lw + 12, bottom - ly + 10, Dark(s, BODY), rx=4)
+    lx, ly, lw, lh = L.LampColumn()
+    s.rect(lx - 8, ly - 6, lw + 14, lh + 12, BLACK, rx=5)
+    s.rect(lx - 7, ly - 5, lw + 12, lh + 10, Dark(s, BODY), rx=4)
     for i, (x, y) in enumerate(L.line_lamps):
         LineLamp(s, x, y, L.line_numbers[i])
 
 
 def DrawFace(s, state=()):
-    s.rect(0, 0, 480, 432, BODY)
-    TopPicture(s, 'top' in state)
-    MainPanel(s)
-    ReelPanel(s, state)
-    RightColumn(s, 'gauge' in state, 'medal' in state)
-    Deck(s, state)
-    Sides(s)
+    no2face.PaintFace(s, state, sys.modules[__name__])
 
 
 if __name__ == '__main__':

@@ -8,7 +8,6 @@ sys.path.insert(0, HERE)
 import no2face  # noqa: E402  (puts the shared art kit on the path)
 from artkit import *  # noqa: E402,F401,F403
 
-ICONS = os.path.join(no2face.ArtDir(2), '..', 'icons')
 PINK = '#FF80FF'
 # The V mark drawn pixel by pixel at the two icon sizes ('o' its highlight, 'k' its shadow).
 V8 = ['o#....o#', 'o#....##', '.o#..##.', '.o#..##.', '..o###..', '..o###..', '...##...', '...##...']
@@ -46,14 +45,7 @@ def Small():
     return s
 
 
-def Save(s, name, what):
-    path = os.path.join(ICONS, name)
-    with open(path, 'w') as f:
-        f.write('<!-- MERIDOLA No.2\'s %s. Drawn by games/kv4402/art/src/icons.py. -->\n' % what)
-        f.write(s.svg())
-
-
 if __name__ == '__main__':
-    Save(Cabinet(), '110.svg', 'program icon at 32 and 48 pixels: a Vexamira cabinet with three V marks')
-    Save(Small(), '110-16.svg', 'program icon at 16 pixels: the V mark on a violet plate')
-    Save(Small(), '111.svg', 'small icon (title bars, task bar): the V mark on a violet plate')
+    no2face.SaveIcon(2, Cabinet(), '110.svg', 'program icon at 32 and 48 pixels: a Vexamira cabinet with three V marks')
+    no2face.SaveIcon(2, Small(), '110-16.svg', 'program icon at 16 pixels: the V mark on a violet plate')
+    no2face.SaveIcon(2, Small(), '111.svg', 'small icon (title bars, task bar): the V mark on a violet plate')

@@ -74,6 +74,17 @@ class Layout:
     def Bitmap(self, ident):
         return self.desc.Bitmap(ident)[:2]
 
+    def Glass(self):
+        """Left, top, right and bottom of the glass round the reels: it holds every pay line
+        and every reel window."""
+        ry, rh = self.reels[0][1], self.reels[0][3]
+        return (min(p[0] for p in self.pay_lines) - 2, ry - 3, max(p[2] for p in self.pay_lines) + 2, ry + rh + 2)
+
+    def LampColumn(self):
+        """Left, top, width and height of the bet-line lamps together."""
+        (x, y), (w, h) = self.line_lamps[0], self.line_lamp_size
+        return x, y, w, self.line_lamps[-1][1] + h - y
+
 
 def Segments(w, h, slant=0):
     """Pixel lists of the seven segments of a w x h cell, two pixels thick, leaning right by
@@ -105,6 +116,90 @@ def DigitCell(s, x, y, w, h, glyph, seg, on, glow, off, core=None, bg='#000000')
     s.pixels([p for k in bright for p in seg[k]], on, x, y)
     if core:
         s.pixels([p for k in bright for p in seg[k][:len(seg[k]) // 2]], core, x, y)
+
+
+def DisplayCells(s, L, frame, digit):
+    """The three displays as the face prints them: a frame two pixels wide (the outer one in
+    `frame`, the inner black) round two blank cells drawn by digit(s, x, y, glyph)."""
+    w, h = L.digit_size
+    for x, y in L.displays:
+        s.rect(x - 2, y - 2, 2 * w + 4, h + 4, frame)
+        s.rect(x - 1, y - 1, 2 * w + 2, h + 2, '#000000')
+        for i in range(2):
+            digit(s, x + w * i, y, BLANK)
+
+
+def MiniGaugeAndDisplays(s, y, lit, unlit):
+    """The gauge and the three displays at the right of a hall machine's reel panel (row y),
+    the gauge's lower part in `lit`, the digits' ghosts in `unlit`."""
+    s.rect(111, y + 4, 5, 40, '#000000')
+    s.rect(112, y + 29, 3, 14, lit)
+    for k in range(3):
+        s.rect(118, y + 5 + 13 * k, 14, 9, '#000000')
+        s.rect(120, y + 7 + 13 * k, 3, 5, unlit)
+        s.rect(125, y + 7 + 13 * k, 3, 5, unlit)
+
+
+def PaintFace(s, state, face):
+    """The whole face in the family's painting order, from the parts a game's face module
+    draws: its top picture, main panel, reel panel, right column, deck and sides."""
+    s.rect(0, 0, 480, 432, face.BODY)
+    face.TopPicture(s, 'top' in state)
+    face.MainPanel(s)
+    face.ReelPanel(s, state)
+    face.RightColumn(s, 'gauge' in state, 'medal' in state)
+    face.Deck(s, state)
+    face.Sides(s)
+
+
+def ClipOnce(s, cid, x, y, w, h):
+    """A clip rectangle by id, defined once however often a drawing is repeated."""
+    if not any('id="%s"' % cid in d for d in s.defs):
+        s.clip_rect(cid, x, y, w, h)
+    return cid
+
+
+def ReelWindows(s, x0, y, w, h, gap, rows, symbols, u, scale, paper, tag):
+    """Three reel windows of w x h from x0, `gap` apart, each showing its three symbol codes
+    (rows[reel], top to bottom) drawn by `symbols` at `scale` (sx, sy), u pixels a row, the
+    middle one centred."""
+    sx, sy = scale
+    for r in range(3):
+        rx = x0 + r * (w + gap)
+        s.begin(clip=ClipOnce(s, '%s%d_%d' % (tag, r, round(y)), rx, y, w, h))
+        s.rect(rx, y, w, h, paper)
+        for j, sym in enumerate(rows[r]):
+            s.begin('translate(%s,%s) scale(%s,%s)' % (round(rx, 2), round(y + h / 2.0 - u / 2 + (j - 1) * u, 2),
+                                                       sx, sy))
+            symbols[sym](s)
+            s.end()
+        s.end()
+
+
+def BuildSymbols(L, symbols, paper, shade, what):
+    """Writes bitmap 600: the symbol pictures, code k at rows k x symbol height, each kept to
+    its cell, then the shade band drawn by shade(s, x, y, w, rows)."""
+    r = L.desc.reels
+    w, u = r['w'], L.desc.symbol_height
+    s = Svg(w, len(symbols) * u + r['shadeRows'], paper)
+    s.clip_rect('cell', 0, 0, w, u)
+    for k, draw in enumerate(symbols):
+        s.begin('translate(0,%d)' % (u * k))
+        s.add('<g clip-path="url(#cell)">')
+        draw(s)
+        s.add('</g>')
+        s.end()
+    shade(s, 0, r['shadeY'], w, r['shadeRows'])
+    assert (s.w, s.h) == L.Bitmap(600)
+    s.save(os.path.join(ArtDir(L.game), '600.svg'), what)
+
+
+def SaveIcon(game, s, name, what):
+    """Writes games/kv440N/icons/<name> with a note of what it shows."""
+    path = os.path.join(ArtDir(game), '..', 'icons', name)
+    with open(path, 'w') as f:
+        f.write('<!-- MERIDOLA No.%d\'s %s. Drawn by games/kv440%d/art/src/icons.py. -->\n' % (game, what, game))
+        f.write(s.svg())
 
 
 def Crop(draw, w, h, pieces):

@@ -144,20 +144,13 @@ def BlueJac(s):
 SYMBOLS = [VMark, Cherry, MoonMark, Bell, Grapes, Orange, Apple, YellowJac, BlueJac]
 
 
+def Shade(s, x, y, w, rows):
+    """A fine checkerboard, ANDed over the window's top and bottom rows."""
+    s.rect(x, y, w, rows, s.mix(WHITE, BLACK, 2))
+
+
 def Build():
-    s = Svg(W, 9 * U + L.desc.reels['shadeRows'], PAPER)
-    s.clip_rect('cell', 0, 0, W, U)
-    for k, draw in enumerate(SYMBOLS):
-        s.begin('translate(0,%d)' % (U * k))
-        s.add('<g clip-path="url(#cell)">')
-        draw(s)
-        s.add('</g>')
-        s.end()
-    # shade band: a fine checkerboard, ANDed over the window's top and bottom rows
-    r = L.desc.reels
-    s.rect(0, r['shadeY'], W, r['shadeRows'], s.mix(WHITE, BLACK, 2))
-    assert (s.w, s.h) == L.Bitmap(600)
-    s.save(os.path.join(no2face.ArtDir(2), '600.svg'), 'the nine reel symbols of the Vexamira and the shade band')
+    no2face.BuildSymbols(L, SYMBOLS, PAPER, Shade, 'the nine reel symbols of the Vexamira and the shade band')
 
 
 if __name__ == '__main__':

@@ -48,19 +48,12 @@ def ReelsInMirror(s, cx, cy):
     s.rect(x0 - 6, cy - h / 2 - 6, total + 12, h + 12, BLACK, rx=6)
     s.rect(x0 - 5, cy - h / 2 - 5, total + 10, h + 10, SILVER, rx=5)
     s.rect(x0 - 3, cy - h / 2 - 3, total + 6, h + 6, s.mix(GEM_DARK, BLACK, 2))
-    rows = [(5, 0, 4), (3, 0, 6), (1, 0, 2)]
+    no2face.ReelWindows(s, x0, cy - h / 2, w, h, gap, [(5, 0, 4), (3, 0, 6), (1, 0, 2)], symbols.SYMBOLS, u,
+                        (scale, scale), WHITE, 'tr')
     for r in range(3):
         rx = x0 + r * (w + gap)
-        cid = s.clip_rect('tr%d' % r, rx, cy - h / 2, w, h)
-        s.begin(clip=cid)
-        s.rect(rx, cy - h / 2, w, h, WHITE)
-        for j, sym in enumerate(rows[r]):
-            s.begin('translate(%s,%s) scale(%s)' % (rx, cy - u / 2 + (j - 1) * u, scale))
-            symbols.SYMBOLS[sym](s)
-            s.end()
         s.rect(rx, cy - h / 2, w, 8, s.mix(WHITE, BLACK, 2))
         s.rect(rx, cy + h / 2 - 8, w, 8, s.mix(WHITE, BLACK, 2))
-        s.end()
     s.rect(x0 - 3, cy - 1, total + 6, 3, PINK)
     s.rect(x0 - 3, cy, total + 6, 1, WHITE)
 

@@ -232,22 +232,15 @@ def RightColumn(s, lit_gauge, lit_medal):
     s.rect(gx - 1, gy - 1, gw + 2, gh + 2, BLACK)
     Gauge(s, lit_gauge)
     s.text(gx + gw // 2, gy - 9, 'POWER', GOLD, font=pixfont.FONT3, align='center')
-    w, h = L.digit_size
+    no2face.DisplayCells(s, L, GOLD, Digit)
     for (x, y), label in zip(L.displays, ('BONUS GAME', 'CREDIT', 'PAYOUT')):
-        s.rect(x - 2, y - 2, 2 * w + 4, h + 4, GOLD)
-        s.rect(x - 1, y - 1, 2 * w + 2, h + 2, BLACK)
-        for i in range(2):
-            Digit(s, x + w * i, y, no2face.BLANK)
-        s.text(x + w, y - 9, label, PALEYEL, font=pixfont.FONT3, align='center', spacing=1)
+        s.text(x + L.digit_size[0], y - 9, label, PALEYEL, font=pixfont.FONT3, align='center', spacing=1)
     MedalLamp(s, lit_medal)
 
 
 # --- reel panel ----------------------------------------------------------------------------
 def ReelPanel(s, state):
-    gl = min(p[0] for p in L.pay_lines) - 2
-    gr = max(p[2] for p in L.pay_lines) + 2
-    ry, rh = L.reels[0][1], L.reels[0][3]
-    gt, gb = ry - 3, ry + rh + 2
+    gl, gt, gr, gb = L.Glass()
     s.rect(gl - 7, gt - 7, gr - gl + 14, gb - gt + 14, BLACK)
     s.rect(gl - 6, gt - 6, gr - gl + 12, gb - gt + 12, OCHRE)
     s.rect(gl - 5, gt - 5, gr - gl + 10, gb - gt + 10, GOLD)
@@ -404,23 +397,15 @@ def MainPanel(s):
     _, top, _, th = L.top
     y0 = top + th
     s.vbands(8, y0, 464, 338 - y0, [BODY, s.mix(BODY, BODY_LIGHT, 1), BODY])
-    lx, ly = L.line_lamps[0]
-    lw, lh = L.line_lamp_size
-    bottom = L.line_lamps[-1][1] + lh
-    s.rect(lx - 6, ly - 6, lw + 10, bottom - ly + 12, BLACK)
-    s.rect(lx - 5, ly - 5, lw + 8, bottom - ly + 10, s.mix(BODY, BLACK, 2))
+    lx, ly, lw, lh = L.LampColumn()
+    s.rect(lx - 6, ly - 6, lw + 10, lh + 12, BLACK)
+    s.rect(lx - 5, ly - 5, lw + 8, lh + 10, s.mix(BODY, BLACK, 2))
     for i, (x, y) in enumerate(L.line_lamps):
         LineLamp(s, x, y, L.line_numbers[i])
 
 
 def DrawFace(s, state=()):
-    s.rect(0, 0, 480, 432, BODY)
-    TopPicture(s, 'top' in state)
-    MainPanel(s)
-    ReelPanel(s, state)
-    RightColumn(s, 'gauge' in state, 'medal' in state)
-    Deck(s, state)
-    Sides(s)
+    no2face.PaintFace(s, state, sys.modules[__name__])
 
 
 if __name__ == '__main__':

@@ -77,25 +77,14 @@ def Body(s):
     s.rect(25, y0 + 3, 84, 43, BLACK)
     s.rect(26, y0 + 4, 82, 41, GOLD)
     s.rect(28, y0 + 6, 78, 37, s.mix(BLACK, DKGREEN, 1))
-    shown = [[5, 0, 3], [4, 0, 6], [1, 0, 2]]
+    no2face.ReelWindows(s, 31, y0 + 7, 22, 35, 3, [[5, 0, 3], [4, 0, 6], [1, 0, 2]], symbols.SYMBOLS, 12,
+                        (0.44, 0.36), CREAM, 'mini')
     for r in range(3):
         rx = 31 + 25 * r
-        s.rect(rx, y0 + 7, 22, 35, CREAM)
-        for j, sym in enumerate(shown[r]):
-            s.begin('translate(%d,%d) scale(0.44,0.36)' % (rx, y0 + 7 + 12 * j - 1))
-            s.add('<g clip-path="url(#mini)">')
-            symbols.SYMBOLS[sym](s)
-            s.add('</g>')
-            s.end()
         s.rect(rx, y0 + 7, 22, 1, BLACK)
         s.rect(rx, y0 + 41, 22, 1, BLACK)
     s.rect(28, y0 + 24, 78, 1, OLIVE)
-    s.rect(111, y0 + 4, 5, 40, BLACK)
-    s.rect(112, y0 + 30, 3, 13, RED)
-    for k in range(3):
-        s.rect(118, y0 + 5 + 13 * k, 14, 9, BLACK)
-        s.rect(120, y0 + 7 + 13 * k, 3, 5, DKRED)
-        s.rect(125, y0 + 7 + 13 * k, 3, 5, DKRED)
+    no2face.MiniGaugeAndDisplays(s, y0, RED, DKRED)
     d = y0 + 48
     s.rect(5, d, 130, 2, GOLD)
     s.rect(5, d + 2, 130, 7, BLACK)
@@ -132,8 +121,6 @@ def Body(s):
 
 
 def Machine(s, band_look=0):
-    if not any('id="mini"' in d for d in s.defs):
-        s.clip_rect('mini', 0, 0, symbols.W, symbols.U)
     Crown(s)
     Band(s, band_look)
     Body(s)

@@ -8,7 +8,6 @@ sys.path.append(os.path.join(HERE, '..', '..', '..', 'kv4402', 'art', 'src'))
 import no2face  # noqa: E402  (the family's art kit, after this game's own scripts; it adds the shared kit)
 from artkit import *  # noqa: E402,F401,F403
 
-ICONS = os.path.join(no2face.ArtDir(7), '..', 'icons')
 # The red seven drawn pixel by pixel at the two icon sizes ('o' its highlight, 'k' its shadow).
 SEVEN8 = ['oooooooo', '######k#', '.....##k', '....##k.', '...##k..', '...##...', '..##k...', '..##....']
 SEVEN12 = ['oooooooooooo', '###########k', '##########kk', '.......###k.', '......###k..', '.....###k...',
@@ -47,13 +46,7 @@ def Small():
     return s
 
 
-def Save(s, name, what):
-    with open(os.path.join(ICONS, name), 'w') as f:
-        f.write('<!-- MERIDOLA No.7\'s %s. Drawn by games/kv4407/art/src/icons.py. -->\n' % what)
-        f.write(s.svg())
-
-
 if __name__ == '__main__':
-    Save(Cabinet(), '110.svg', 'program icon at 32 and 48 pixels: a horned Brakolo cabinet with three red sevens')
-    Save(Small(), '110-16.svg', 'program icon at 16 pixels: a red seven on a gold-rimmed green plate')
-    Save(Small(), '111.svg', 'small icon (title bars, task bar): a red seven on a gold-rimmed green plate')
+    no2face.SaveIcon(7, Cabinet(), '110.svg', 'program icon at 32 and 48 pixels: a horned Brakolo cabinet with three red sevens')
+    no2face.SaveIcon(7, Small(), '110-16.svg', 'program icon at 16 pixels: a red seven on a gold-rimmed green plate')
+    no2face.SaveIcon(7, Small(), '111.svg', 'small icon (title bars, task bar): a red seven on a gold-rimmed green plate')

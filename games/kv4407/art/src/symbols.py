@@ -135,21 +135,14 @@ def BlueJac(s):
 SYMBOLS = [RedSeven, Cherry, DragonEyeLogo, Bell, Grapes, Orange, GreenApple, YellowJac, BlueJac]
 
 
+def Shade(s, x, y, w, rows):
+    """Black and white stripes, ANDed over the window's top and bottom rows."""
+    for k in range(rows):
+        s.rect(x, y + k, w, 1, BLACK if k % 2 else WHITE)
+
+
 def Build():
-    r = L.desc.reels
-    s = Svg(W, 9 * U + r['shadeRows'], PAPER)
-    s.clip_rect('cell', 0, 0, W, U)
-    for k, draw in enumerate(SYMBOLS):
-        s.begin('translate(0,%d)' % (U * k))
-        s.add('<g clip-path="url(#cell)">')
-        draw(s)
-        s.add('</g>')
-        s.end()
-    # shade band: black and white stripes, ANDed over the window's top and bottom rows
-    for y in range(r['shadeRows']):
-        s.rect(0, r['shadeY'] + y, W, 1, BLACK if y % 2 else WHITE)
-    assert (s.w, s.h) == L.Bitmap(600)
-    s.save(os.path.join(no2face.ArtDir(7), '600.svg'), 'the nine reel symbols of the Brakolo and the shade band')
+    no2face.BuildSymbols(L, SYMBOLS, PAPER, Shade, 'the nine reel symbols of the Brakolo and the shade band')
 
 
 if __name__ == '__main__':

@@ -31,20 +31,13 @@ def Tablet(s, cx, cy):
     for rx, ry in ((x0 - 11, cy - h / 2 - 9), (x0 + total + 10, cy - h / 2 - 9), (x0 - 11, cy + h / 2 + 9),
                    (x0 + total + 10, cy + h / 2 + 9)):
         face.Rivet(s, rx, ry)
-    rows = [(5, 0, 3), (6, 0, 4), (1, 0, 2)]
+    no2face.ReelWindows(s, x0, cy - h / 2, w, h, gap, [(5, 0, 3), (6, 0, 4), (1, 0, 2)], symbols.SYMBOLS, u,
+                        (scale, scale), CREAM, 'tr')
     for r in range(3):
         rx = x0 + r * (w + gap)
-        cid = s.clip_rect('tr%d' % r, rx, cy - h / 2, w, h)
-        s.begin(clip=cid)
-        s.rect(rx, cy - h / 2, w, h, CREAM)
-        for j, sym in enumerate(rows[r]):
-            s.begin('translate(%s,%s) scale(%s)' % (rx, cy - u / 2 + (j - 1) * u, scale))
-            symbols.SYMBOLS[sym](s)
-            s.end()
         for k in range(0, 10, 2):
             s.rect(rx, cy - h / 2 + k, w, 1, BLACK)
             s.rect(rx, cy + h / 2 - 1 - k, w, 1, BLACK)
-        s.end()
     s.rect(x0 - 4, cy - 1, total + 8, 3, YELLOW)
     s.rect(x0 - 4, cy, total + 8, 1, WHITE)
 
