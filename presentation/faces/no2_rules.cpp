@@ -3,7 +3,7 @@
 #include "presentation/faces/no2_rules.h"
 
 #include "presentation/hall_looks.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 namespace {
 
@@ -20,8 +20,6 @@ int UnitsGlyph(int value) { return TwoDigits(value) % 10; }
 }  // namespace
 
 bool No2BonusRunning(const MachineRecord& m) { return m.jacWins > 0 || m.bigGames > 0; }
-
-bool No2JacWinsLeft(const MachineRecord& m) { return m.jacWins > 0; }
 
 int No2TopPictureLook(const MachineRecord& m, int) {
   return Blink128 != 0 && No2BonusRunning(m) ? 1 : 0;
@@ -57,7 +55,7 @@ int No2PayoutAnimationGlyph(const MachineRecord& m, int) {
   return no2_face::kFirstAnimationGlyph + frame;
 }
 
-int No2GaugeLitRows(const MachineRecord& m, int height) {
+int No2GaugeRows(const MachineRecord& m, int height) {
   if (m.state == StateLeverPulled && Blink64 == 0) return -1;
   if (height <= 0) return -1;
   if (m.spinWait >= no2_face::kGaugeSteps) return height;
@@ -66,6 +64,8 @@ int No2GaugeLitRows(const MachineRecord& m, int height) {
   // lights its remaining top rows only when it becomes whole.
   return m.spinWait * (height / no2_face::kGaugeSteps);
 }
+
+int No2GaugeLitRows(const MachineRecord& m, int) { return No2GaugeRows(m, no2_face::kGaugeHeight); }
 
 int No2HallBandLook(const MachineRecord& m, int) {
   int look = HallStoolSeated(m) ? 2 : 0;

@@ -12,6 +12,8 @@ constexpr int kFirstAnimationGlyph = 12;  // eight frames of the waiting animati
 constexpr int kAnimationFrames = 8;
 // The gauge counts slow ticks since the reels last started; from this many on it is whole.
 constexpr int kGaugeSteps = 29;
+// Rows of the gauge of both faces (the height of a look of their GaugeLooks strip): four a step.
+constexpr int kGaugeHeight = 116;
 // Display places of No2DisplayGlyph: tens then units of each display, top to bottom.
 enum DisplayPlace {
   BonusTens = 0,
@@ -39,7 +41,9 @@ int No2PayoutAnimationGlyph(const MachineRecord& m, int index);
 // The spin gauge (bit 128), `height` pixels high: the rows lit at its bottom, filling one step
 // per slow tick since the reels last started and whole from kGaugeSteps on; -1 (all unlit)
 // during the off half of the blink while the lever waits for it.
-int No2GaugeLitRows(const MachineRecord& m, int height);
+int No2GaugeRows(const MachineRecord& m, int height);
+// The same for the faces' own gauge of kGaugeHeight rows (the gauge part's rule).
+int No2GaugeLitRows(const MachineRecord& m, int index);
 
 // The hall machine's band of four looks: 2 while someone sits at the machine (a customer, or a
 // player whose screen shows it), else 0; plus 1 in the flashing half of a bonus.
@@ -47,5 +51,3 @@ int No2HallBandLook(const MachineRecord& m, int index);
 
 // A big bonus or a JAC stage is in play: the top picture flashes (tick mark at Phase128).
 bool No2BonusRunning(const MachineRecord& m);
-// JAC wins are left to play: the JAC tune's branch of the sound dispatch.
-bool No2JacWinsLeft(const MachineRecord& m);

@@ -1,19 +1,22 @@
 // The Vexamira and Brakolo faces' rules for known machine states: the top picture in a bonus,
-// the bonus counter's choice, blank tens, the waiting animation, the gauge and the hall band.
+// the bonus counter's choice, blank tens, the waiting animation, the gauge, the hall band, and
+// the two games' descriptions as they use them (full paint, gauge size, sound branches).
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "base/options.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 #include "hall/player_slot.h"
 #include "presentation/faces/no2_rules.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "presentation/game_description.h"
+#include "presentation/sound_dispatch.h"
 
 namespace {
 
 using namespace no2_face;
-
-constexpr int kGaugeHeight = 116;  // the gauge of both faces: four rows a step
 
 class No2Rules : public ::testing::Test {
  protected:
@@ -117,29 +120,29 @@ TEST_F(No2Rules, GaugeFillsAStepPerSlowTickAndIsWholeFrom29) {
   const int expected[][2] = {{0, 0}, {1, 4}, {28, 112}, {29, 116}, {58, 116}, {1024, 116}};
   for (const auto& e : expected) {
     m.spinWait = e[0];
-    EXPECT_EQ(No2GaugeLitRows(m, kGaugeHeight), e[1]) << "spinWait " << e[0];
+    EXPECT_EQ(No2GaugeLitRows(m, 0), e[1]) << "spinWait " << e[0];
   }
   // A height that is no multiple of the steps: whole steps, and the rest only when whole.
   m.spinWait = 28;
-  EXPECT_EQ(No2GaugeLitRows(m, 100), 84);
+  EXPECT_EQ(No2GaugeRows(m, 100), 84);
   m.spinWait = 29;
-  EXPECT_EQ(No2GaugeLitRows(m, 100), 100);
+  EXPECT_EQ(No2GaugeRows(m, 100), 100);
   // A gauge lower than the steps stays dark until it is whole.
   m.spinWait = 28;
-  EXPECT_EQ(No2GaugeLitRows(m, 20), 0);
+  EXPECT_EQ(No2GaugeRows(m, 20), 0);
 }
 
 TEST_F(No2Rules, GaugeBlinksWhileTheLeverWaits) {
   m.state = StateLeverPulled;
   m.spinWait = 12;
   Blink64 = 0;
-  EXPECT_LT(No2GaugeLitRows(m, kGaugeHeight), 0);
+  EXPECT_LT(No2GaugeLitRows(m, 0), 0);
   Blink64 = 1;
-  EXPECT_EQ(No2GaugeLitRows(m, kGaugeHeight), 48);
+  EXPECT_EQ(No2GaugeLitRows(m, 0), 48);
   // Only state 2 blinks: spinning, the blink flag changes nothing.
   m.state = StateReelsStarting;
   Blink64 = 0;
-  EXPECT_EQ(No2GaugeLitRows(m, kGaugeHeight), 48);
+  EXPECT_EQ(No2GaugeLitRows(m, 0), 48);
 }
 
 TEST_F(No2Rules, HallBandShowsWhoSitsAndFlashesInABonus) {
@@ -170,16 +173,92 @@ TEST_F(No2Rules, HallBandShowsWhoSitsAndFlashesInABonus) {
   EXPECT_EQ(No2HallBandLook(m, 0), 3);
 }
 
-TEST_F(No2Rules, JacTuneBranchCountsOnlyWinsLeft) {
-  EXPECT_FALSE(No2JacWinsLeft(m));
-  m.jacWins = 3;
-  EXPECT_TRUE(No2JacWinsLeft(m));
-  m.singleBonus = kMarker;  // the family has no single bonus: the branch ignores it
-  EXPECT_TRUE(No2JacWinsLeft(m));
-  m.jacWins = -1;
-  EXPECT_FALSE(No2JacWinsLeft(m));
-  m.jacWins = kMarker;
-  EXPECT_FALSE(No2JacWinsLeft(m));
+// Games No.2 and No.7 as their descriptions use these rules.
+class No2Games : public ::testing::TestWithParam<int> {
+ protected:
+  const GameDescription& g() const { return *GameDescriptionOf(GetParam()); }
+  const PartSpec* PartWith(LookRule rule) const {
+    for (int i = 0; i < g().partCount; ++i) {
+      if (g().parts[i].look == rule) return &g().parts[i];
+    }
+    return nullptr;
+  }
+};
+
+TEST_P(No2Games, FullPaintLeavesOutTheTopPictureAndTheWaitingAnimation) {
+  // Those two show the face's own look until the tick redraws them; everything else, the
+  // displays with the payout among them, is painted from the machine.
+  const PartSpec* top = PartWith(&No2TopPictureLook);
+  const PartSpec* animation = PartWith(&No2PayoutAnimationGlyph);
+  ASSERT_NE(top, nullptr);
+  ASSERT_NE(animation, nullptr);
+  EXPECT_EQ(g().fullPaintSkips, top->bit | animation->bit);
+  for (int i = 0; i < g().partCount; ++i) {
+    const PartSpec& part = g().parts[i];
+    if (&part == top || &part == animation) continue;
+    EXPECT_EQ(part.bit & g().fullPaintSkips, 0) << "part " << i << " (bit " << part.bit << ")";
+  }
+  // The animation is drawn after the displays, over the payout they show.
+  const PartSpec* displays = PartWith(&No2DisplayGlyph);
+  ASSERT_NE(displays, nullptr);
+  EXPECT_LT(displays, animation);
 }
+
+TEST_P(No2Games, GaugeRuleFitsTheGaugeDrawn) {
+  const PartSpec* gauge = PartWith(&No2GaugeLitRows);
+  ASSERT_NE(gauge, nullptr);
+  EXPECT_EQ(gauge->drawer, PartDrawer::Gauge);
+  EXPECT_EQ(g().strips[gauge->strip].h, kGaugeHeight) << "the rule counts rows of a gauge this high";
+  EXPECT_EQ(kGaugeHeight % kGaugeSteps, 0) << "every step a whole number of rows";
+}
+
+struct Call {
+  int id, mode;
+  bool operator==(const Call& o) const { return id == o.id && mode == o.mode; }
+};
+std::vector<Call> calls;
+void Record(int id, int mode) { calls.push_back({id, mode}); }
+using Calls = std::vector<Call>;
+
+TEST_P(No2Games, SoundBranches) {
+  ResetTickCounters();
+  SoundOn = 1;
+  MachineRecord m{};
+  auto dispatch = [&](int request) {
+    calls.clear();
+    m.soundRequest = request;
+    DispatchMachineSound(m, g().sound, Record);
+    EXPECT_EQ(m.soundRequest, 0);
+    return calls;
+  };
+  // Ordinary play: every effect once, but the early lever's 706 stops what plays and loops.
+  for (int id : {703, 704, 705, 707, 708, 709}) EXPECT_EQ(dispatch(id), (Calls{{id, WaveOnce}})) << id;
+  EXPECT_EQ(dispatch(706), (Calls{{0, WaveStop}, {706, WaveLoopUnlessBusy}}));
+  EXPECT_EQ(dispatch(kMarker), (Calls{{0, WaveStop}}));
+  EXPECT_EQ(dispatch(710), Calls{});
+  // A big bonus lined up but not paid: 709 (a paid medal) is silent until bigGames is 0 again.
+  m.bigGames = kMarker;
+  EXPECT_EQ(dispatch(709), Calls{});
+  EXPECT_EQ(dispatch(708), (Calls{{708, WaveOnce}}));
+  // The JAC tune's branch counts the wins left alone, and plays on the Phase512 wraps.
+  m.bigGames = 20;
+  m.jacWins = 3;
+  m.singleBonus = kMarker;
+  do AdvanceTickCounters();
+  while (Phase512 != 0);
+  EXPECT_EQ(dispatch(704), (Calls{{702, WaveLoopUnlessBusy}}));
+  AdvanceTickCounters();
+  EXPECT_EQ(dispatch(704), Calls{});
+  // The stage running out (-1) leaves the big bonus's tune.
+  m.jacWins = -1;
+  do AdvanceTickCounters();
+  while (Phase512 != 0);
+  EXPECT_EQ(dispatch(707), (Calls{{701, WaveLoopUnlessBusy}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, No2Games, ::testing::Values(2, 7),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return "No" + std::to_string(info.param);
+                         });
 
 }  // namespace
