@@ -4,8 +4,9 @@
 // The game is the one the program's file name names.
 //   meridola_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed, and the
 //   play screen's play, closing and sound (game No.1's whole set); start, face and family, the
-//   lean runs of every game; shots, shots-night and shots-play take the pictures of make
-//   screenshots; hall10 and play10 are long measurements
+//   lean runs of every game; no2play and no2sound, the runs of games No.2 and No.7; shots,
+//   shots-night and shots-play take the pictures of make screenshots; hall10 and play10 are
+//   long measurements
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "games/e2e/e2e_steps.h"
 #include "games/e2e/lean_runs.h"
+#include "games/e2e/no2_runs.h"
 #include "games/e2e/play_cases.h"
 
 namespace {
@@ -435,8 +437,8 @@ void RunHallTenMinutes(GameSession& g) {
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
     std::printf("usage: meridola_e2e main|visit|restart|closed|play|closing|sound|start|face|"
-                "family|shots|shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll "
-                "[SHOTS-FOLDER]\n");
+                "family|no2play|no2sound|shots|shots-night|shots-play|hall10|play10 GAME.exe "
+                "PROBE.dll [SHOTS-FOLDER]\n");
     return 2;
   }
   if (argc == 5) shotsDir = argv[4];
@@ -452,7 +454,7 @@ int main(int argc, char** argv) {
   ShopRecord before{};
   if (run == "restart") {
     if (LoadHallFile(DataPath(HallFileName().c_str()).c_str())) before = Shops[ShopDay];
-  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run)) {
+  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run) && !PrepareNo2Case(run)) {
     PrepareHall(run == "shots-night");
   }
   if (run == "main" || run == "start" || run == "shots" || run == "hall10" || run == "play10") {
@@ -471,6 +473,7 @@ int main(int argc, char** argv) {
     if (run == "play10") RunPlayTenMinutes(g);
     RunPlayCase(run, g, exe);
     RunLeanCase(run, g, exe, probe);
+    RunNo2Case(run, g, exe);
   }
   g.Kill();
   std::printf("%s: %d checks, %d failed\n", run.c_str(), CheckCount(), FailureCount());

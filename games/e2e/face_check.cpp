@@ -96,6 +96,19 @@ Picture Crop(const Picture& from, int x, int y, int w, int h) {
   return out;
 }
 
+// The first look (w x h, stacked in `looks`) that the screen shows at (x, y) pixel for pixel.
+int MatchingLook(const Picture& screen, const Picture& looks, int w, int h, int x, int y) {
+  if (looks.width == 0) return -1;
+  for (int k = 0; k * h < looks.height; ++k) {
+    bool match = true;
+    for (int j = 0; j < h && match; ++j) {
+      for (int i = 0; i < w && match; ++i) match = screen.At(x + i, y + j) == looks.At(i, k * h + j);
+    }
+    if (match) return k;
+  }
+  return -1;
+}
+
 void Append(Picture& strip, const Picture& look) {
   if (strip.width == 0) strip.width = look.width;
   strip.rgb.insert(strip.rgb.end(), look.rgb.begin(), look.rgb.end());
@@ -146,6 +159,16 @@ bool FaceReference::Load(const std::wstring& exe) {
       Append(strips_[i], Crop(working, step.x, step.y, s.w, s.h));
     }
   }
+  // The hall's looks are cut from the hall machine's bitmaps only.
+  hallStrips_.assign(g.hallStripCount, Picture{});
+  for (int i = 0; ok && i < g.hallStripCount; ++i) {
+    const StripSpec& s = g.hallStrips[i];
+    for (int k = 0; ok && s.kind == StripKind::Looks && k < s.stepCount; ++k) {
+      Picture picture;
+      ok = s.steps[k].source == LookSource::Bitmap && LoadDib(module, s.steps[k].bitmap, picture);
+      if (ok) Append(hallStrips_[i], Crop(picture, s.steps[k].sx, s.steps[k].sy, s.w, s.h));
+    }
+  }
   FreeLibrary(module);
   digits_ = StripOf("PanelDigits");
   return ok && face_.width == 480 && face_.height == 432;
@@ -156,16 +179,14 @@ int FaceReference::StripOf(const char* name) const { return StripIndex(DrivenDes
 int FaceReference::LookAt(const Picture& screen, int strip, int x, int y) const {
   if (strip < 0 || strip >= static_cast<int>(strips_.size())) return -1;
   const StripSpec& s = DrivenDescription().strips[strip];
-  const Picture& looks = strips_[strip];
-  if (looks.width == 0) return -1;
-  for (int k = 0; k * s.h < looks.height; ++k) {
-    bool match = true;
-    for (int j = 0; j < s.h && match; ++j) {
-      for (int i = 0; i < s.w && match; ++i) match = screen.At(x + i, y + j) == looks.At(i, k * s.h + j);
-    }
-    if (match) return k;
-  }
-  return -1;
+  return MatchingLook(screen, strips_[strip], s.w, s.h, x, y);
+}
+
+int FaceReference::HallLookAt(const Picture& screen, int hallStrip, int x, int y) const {
+  if (hallStrip < 0 || hallStrip >= static_cast<int>(hallStrips_.size())) return -1;
+  const StripSpec& s = DrivenDescription().hallStrips[hallStrip];
+  if (x < 0 || y < 0 || x + s.w > screen.width || y + s.h > screen.height) return -1;
+  return MatchingLook(screen, hallStrips_[hallStrip], s.w, s.h, x, y);
 }
 
 int FaceReference::PartLook(const Picture& screen, int part, int place) const {

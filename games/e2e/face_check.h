@@ -48,6 +48,9 @@ class FaceReference {
   int ControlLook(const Picture& screen, int control) const;
   int StripOf(const char* name) const;
   const Picture& Strip(int strip) const { return strips_[strip]; }
+  // The look of a hall strip (the description's hall strips, cut from 513 and 515) shown at
+  // (x, y) of a hall view, or -1; the look must lie wholly inside the picture.
+  int HallLookAt(const Picture& screen, int hallStrip, int x, int y) const;
   const Picture& Face() const { return face_; }
 
   // The Orlido 2's lamps (games No.1 and No.6).
@@ -68,6 +71,7 @@ class FaceReference {
 
   Picture face_;
   std::vector<Picture> strips_;
+  std::vector<Picture> hallStrips_;
   int digits_ = -1;  // the strip of the Orlido 2's displays
 };
 
