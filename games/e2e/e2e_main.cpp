@@ -450,9 +450,9 @@ int main(int argc, char** argv) {
     std::printf("%s names no game of this build\n", argv[2]);
     return 2;
   }
-  // "own" is the game's own run, when it has one.
-  if (run == "own") {
-    run = OwnRunOf(DrivenGame());
+  // "own" is the game's own run, "own-sound" the one with a sound device, when it has them.
+  if (run == "own" || run == "own-sound") {
+    run = OwnRunOf(DrivenGame(), run == "own-sound");
     if (run.empty()) {
       std::printf("game No.%d has no run of its own\n", DrivenGame());
       return 0;

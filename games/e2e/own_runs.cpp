@@ -1,41 +1,54 @@
 // The table of the games' own runs.
 #include "games/e2e/own_runs.h"
 
+#include "games/e2e/no2_runs.h"
 #include "games/e2e/no3_runs.h"
 #include "games/e2e/no4_runs.h"
 
 namespace {
 
+// A game's run, and the one it plays with a sound device ("own-sound"), if any.
 struct OwnRun {
   int game;
   const char* name;
+  const char* soundName;
   bool (*prepare)(const std::string& run);
   void (*run)(const std::string& run, GameSession& g, const std::wstring& exe);
 };
 
 const OwnRun kOwnRuns[] = {
-    {3, "no3", PrepareNo3Case, RunNo3Case},
-    {4, "no4", PrepareNo4Case, RunNo4Case},
+    {2, "no2play", "no2sound", PrepareNo2Case, RunNo2Case},
+    {3, "no3", nullptr, PrepareNo3Case, RunNo3Case},
+    {4, "no4", nullptr, PrepareNo4Case, RunNo4Case},
+    {7, "no2play", "no2sound", PrepareNo2Case, RunNo2Case},
 };
+
+bool Named(const OwnRun& own, const std::string& run) {
+  return run == own.name || (own.soundName != nullptr && run == own.soundName);
+}
 
 }  // namespace
 
 bool PrepareOwnCase(const std::string& run) {
   for (const OwnRun& own : kOwnRuns) {
-    if (run == own.name) return own.prepare(run);
+    if (Named(own, run)) return own.prepare(run);
   }
   return false;
 }
 
 void RunOwnCase(const std::string& run, GameSession& g, const std::wstring& exe) {
   for (const OwnRun& own : kOwnRuns) {
-    if (run == own.name) own.run(run, g, exe);
+    if (Named(own, run)) {
+      own.run(run, g, exe);
+      return;
+    }
   }
 }
 
-std::string OwnRunOf(int game) {
+std::string OwnRunOf(int game, bool sound) {
   for (const OwnRun& own : kOwnRuns) {
-    if (own.game == game) return own.name;
+    if (own.game != game) continue;
+    return sound ? (own.soundName != nullptr ? own.soundName : "") : own.name;
   }
   return "";
 }

@@ -9,5 +9,6 @@
 // Prepares the save files for a game's own run; false when the run is none of them.
 bool PrepareOwnCase(const std::string& run);
 void RunOwnCase(const std::string& run, GameSession& g, const std::wstring& exe);
-// The name of the driven game's own run ("no3" ...), or empty when it has none.
-std::string OwnRunOf(int game);
+// The name of a game's own run ("no3" ...), or of the one it plays with a sound device; empty
+// when it has none.
+std::string OwnRunOf(int game, bool sound);
