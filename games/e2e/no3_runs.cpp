@@ -105,14 +105,18 @@ struct Screen {
     if (SavePicture(now, DataPath(name))) std::printf("  the screen then: %s\n", DataPath(name).c_str());
     return false;
   }
-  // The looks a place shows over `ms`, as bits (look k = bit k; bit 31 for no look at all).
+  // The looks a place shows over `ms`, as bits (look k = bit k; bit 31 for no look at all, seen
+  // on two pictures in a row: a picture taken while the window was being copied to is torn).
   template <typename Read>
   unsigned LooksSeen(Read read, int ms) {
     unsigned seen = 0;
+    bool noLookBefore = false;
     WaitUntil([&] {
       if (Grab()) {
         int look = read();
-        seen |= look < 0 ? 1u << 31 : 1u << look;
+        if (look >= 0) seen |= 1u << look;
+        if (look < 0 && noLookBefore) seen |= 1u << 31;
+        noLookBefore = look < 0;
       }
       return false;
     }, ms);
