@@ -30,7 +30,7 @@
 #include "machine/game_random.h"
 #include "machine/machine_catalog.h"
 #include "machine/machine_model.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 #include "tools/hallsim/hall_sim.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "hall/shops.h"
 #include "machine/game_random.h"
 #include "machine/machine_reset.h"
-#include "shell/shop_clock.h"
+#include "hall/shop_clock.h"
 
 namespace {
 

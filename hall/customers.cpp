@@ -5,7 +5,7 @@
 #include "hall/shops.h"
 #include "machine/game_random.h"
 #include "machine/machine_model.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 int ArrivalCap(int level) {
   if (level == 1) return 8;

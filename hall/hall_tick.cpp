@@ -7,10 +7,10 @@
 #include "hall/player_slot.h"
 #include "hall/shops.h"
 #include "hall/string_id.h"
-#include "machine/auto_operate.h"
+#include "hall/auto_play.h"
 #include "machine/game_cycle.h"
 #include "machine/game_random.h"
-#include "shell/shop_clock.h"
+#include "hall/shop_clock.h"
 
 namespace {
 
@@ -61,8 +61,11 @@ void HallTick() {
     ShopRecord& s = Shops[shop];
     for (int i = 0; i < kFloorMachines; ++i) {
       MachineRecord& m = s.machines[i];
-      if (m.occupant != OccupantFree) AutoOperate(m);
+      AutoPlay(m);
+      const int boxesBefore = 4 * m.boxStacks + m.boxes;
       MachineTick(m);
+      // A machine's medal boxes are part of the hall view.
+      if (4 * m.boxStacks + m.boxes != boxesBefore) HallChanged = 1;
       if (m.occupant != OccupantFree && m.state == StateGameOver) GameEndChecks(shop, i);
       CustomerComeAndGo(shop, i);
     }

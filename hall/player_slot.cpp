@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "hall/shops.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 
 PlayerSlot PlayerSlots[kPlayerSlots];
 CurrentSlotRef CurrentSlot = {0, &PlayerSlots[0]};

@@ -6,7 +6,7 @@
 #include "hall/shops.h"
 #include "hall/string_id.h"
 #include "machine/machine_reset.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 
 HallMessage TakeSeat() {
   PlayerSlot& slot = *CurrentSlot.slot;

@@ -5,21 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/calendar_time.h"
 #include "machine/machine_record.h"
-
-// Broken-down local time, nine int32 in this order.
-struct CalendarTime {
-  int32_t second;      // 0-59
-  int32_t minute;      // 0-59
-  int32_t hour;        // 0-23
-  int32_t dayOfMonth;  // 1-31
-  int32_t month;       // 0-11
-  int32_t years;       // years since 1900
-  int32_t weekday;     // 0 = Sunday
-  int32_t dayOfYear;   // 0-365
-  int32_t daylight;    // daylight-saving flag
-};
-static_assert(sizeof(CalendarTime) == 36, "nine int32");
 
 // A date, a text and an amount of yen: a high-score place, or a visit in a player's history.
 struct ScoreEntry {

@@ -10,8 +10,8 @@
 #include "hall/string_id.h"
 #include "hall/string_table.h"
 #include "machine/machine_model.h"
-#include "shell/screen_id.h"
-#include "shell/shop_clock.h"
+#include "base/screen_id.h"
+#include "hall/shop_clock.h"
 
 namespace {
 

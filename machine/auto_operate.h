@@ -1,6 +1,6 @@
 // Automatic operation: customers' machines, and players' machines on automatic play, work
-// their controls at a fixed cadence. The current player's own machine presses its on-screen
-// controls instead, so the player sees the buttons move.
+// their controls at a fixed cadence. Who may play and how the current player's own machine
+// presses its on-screen controls is decided above the machine (hall and shell).
 #pragma once
 
 #include "machine/machine_record.h"
@@ -19,17 +19,14 @@ enum ControlIndex {
 // The control automatic play would operate next.
 int ChooseNextControl(const MachineRecord& m);
 
-// Once per tick for every occupied machine, right before its MachineTick.
+// The control automatic play operates on this tick, or ControlNone: a bet or the lever at
+// most every 16 ticks and never before the reels may start again, a stop every 32 ticks.
+// Asked on the ticks of an automatic pass only (Phase128 at 0).
+int AutoControlDue(const MachineRecord& m);
+
+// The control's operation on the machine, as a press of it would run it.
+void OperateControl(MachineRecord& m, int control);
+
+// One pass of automatic operation for a machine worked directly (not through its controls on
+// the screen): on ticks where Phase128 wraps, the control that is due is operated.
 void AutoOperate(MachineRecord& m);
-
-// How automatic play reaches the current player's on-screen controls: the window of a control
-// and posted mouse-button messages. The window layer installs it; without it nothing is pressed.
-struct ControlPressPort {
-  void* (*windowOf)(int control);  // null when the index names no control
-  void (*postButtonDown)(void* window);
-  void (*postButtonUp)(void* window);
-};
-void SetControlPressPort(const ControlPressPort* port);
-
-// The control window automatic play pressed last for the current player, or null.
-extern void* AutoPressedWindow;

@@ -3,10 +3,9 @@
 // JAC games need no lever keep their reels turning between JAC games.
 #include "machine/game_cycle.h"
 
-#include "hall/shops.h"
 #include "machine/machine_model.h"
 #include "machine/reel_geometry.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 namespace {
 
@@ -167,8 +166,7 @@ void UpdateMedalBoxes(MachineRecord& m) {
   int boxes = m.medals / 400;
   if (boxes == 4 * m.boxStacks + m.boxes) return;
   m.boxes = boxes % 4;
-  m.boxStacks = boxes / 4;
-  HallChanged = 1;
+  m.boxStacks = boxes / 4;  // the hall sees the change in these two fields and redraws
 }
 
 void FinishPayout(const CycleRules& rules, MachineRecord& m) {

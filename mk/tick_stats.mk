@@ -13,8 +13,8 @@ tick-stats: native
 	cmake -S . -B $(STATS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	      -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 	      -DMERIDOLA_HOST_BUILD=$(CURDIR)/$(NATIVE_DIR) -DMERIDOLA_TICK_STATS=ON
-	cmake --build $(STATS_DIR) -j $(JOBS) --target Kv4401 kv4401_e2e kv4401_probe
+	cmake --build $(STATS_DIR) -j $(JOBS) --target Kv4401 meridola_e2e meridola_probe
 	sh tools/wine/prepare-prefix $(CURDIR)/$(STATS_DIR)/prefix
 	sh tools/wine/measure-ticks $(CURDIR)/$(STATS_DIR)/prefix \
-	  $(STATS_DIR)/games/e2e/kv4401_e2e.exe $(STATS_DIR)/games/kv4401/Kv4401.exe \
+	  $(STATS_DIR)/games/e2e/meridola_e2e.exe $(STATS_DIR)/games/kv4401/Kv4401.exe \
 	  $(STATS_DIR)/games/e2e/menu_probe.dll $(CURDIR)/$(STATS_DIR) $(STATS_RUN)

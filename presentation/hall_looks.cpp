@@ -3,8 +3,8 @@
 #include "presentation/hall_looks.h"
 
 #include "hall/player_slot.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 
 bool OnCursorSide(int machine, int cursor) {
   int start = HallSideStart(cursor);
@@ -42,9 +42,9 @@ int ShelfBoxLook(int boxes) {
   return boxes >= hall_view::kShelfLooks ? hall_view::kShelfLooks - 1 : boxes;
 }
 
-int HallTopLampLook(const MachineRecord& m) { return Blink256 != 0 && m.bigGames > 0 ? 0 : 1; }
+int HallTopLampLook(const MachineRecord& m, int) { return Blink256 != 0 && m.bigGames > 0 ? 0 : 1; }
 
-int HallBandLook(const MachineRecord& m) {
+int HallBandLook(const MachineRecord& m, int) {
   return Blink128 != 0 && (m.bigGames >= 1 || m.jacWins != 0) ? 1 : 0;
 }
 

@@ -17,8 +17,6 @@ constexpr int kTileSize = 32;
 constexpr int kStoolW = 88, kEmptyStoolH = 170, kSeatedStoolH = 328;
 constexpr int kBoxW = 40, kBoxH = 28;
 constexpr int kShelfW = 72, kShelfH = 28, kShelfDX = 34, kShelfY = 4, kShelfLooks = 5;
-constexpr int kTopLampDX = 33, kTopLampY = 40, kTopLampW = 74, kTopLampH = 20;
-constexpr int kBandY = 64, kBandW = 140, kBandH = 18;
 constexpr int kSlideStep = 16;
 }  // namespace hall_view
 
@@ -52,9 +50,9 @@ inline int FloorBoxY(int box) { return hall_view::kFloorY - hall_view::kBoxH * (
 int ShelfBoxLook(int boxes);
 
 // Top lamp: look 0 (lit) blinking while a big bonus runs, else look 1 (the machine's own).
-int HallTopLampLook(const MachineRecord& m);
+int HallTopLampLook(const MachineRecord& m, int index = 0);
 // Band under the top: look 1 (lit) flashing during a big bonus or a JAC stage, else look 0.
-int HallBandLook(const MachineRecord& m);
+int HallBandLook(const MachineRecord& m, int index = 0);
 
 // One tick of the slide that follows a step of the hall cursor (HallScroll +192 after stepping
 // back, -192 after stepping on). The buffer is drawn on the first tick; a step across the

@@ -4,11 +4,12 @@
 
 #include "hall/player_slot.h"
 #include "hall/shops.h"
+#include "presentation/game_description.h"
 #include "presentation/hall_looks.h"
 #include "presentation/presentation.h"
 #include "presentation/surfaces.h"
-#include "shell/shell_state.h"
-#include "shell/tick_counters.h"
+#include "base/options.h"
+#include "base/tick_counters.h"
 
 namespace {
 
@@ -77,10 +78,14 @@ void DrawHallLamps(HDC dc) {
     if (m < 0 || m >= kFloorMachines || !OnCursorSide(m, cursor)) continue;
     const MachineRecord& machine = MachineAt(m);
     const int machineX = HallSlotX(k) + kMachineDX;
-    CopyFromSurface(dc, machineX + kTopLampDX, kTopLampY, kTopLampW, kTopLampH, HallTopLampLooks, 0,
-                    kTopLampH * HallTopLampLook(machine));
-    CopyFromSurface(dc, machineX, kBandY, kBandW, kBandH, HallBandLooks, 0,
-                    kBandH * HallBandLook(machine));
+    // The lamps of this game's machine, as its description places them.
+    const GameDescription& g = ActiveGame();
+    for (int i = 0; i < g.hallPartCount; ++i) {
+      const HallPartSpec& lamp = g.hallParts[i];
+      const StripSpec& strip = g.hallStrips[lamp.strip];
+      CopyFromSurface(dc, machineX + lamp.x, lamp.y, strip.w, strip.h, HallStrips[lamp.strip], 0,
+                      strip.h * lamp.look(machine, 0));
+    }
   }
 }
 

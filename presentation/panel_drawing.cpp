@@ -5,9 +5,9 @@
 #include "presentation/panel_looks.h"
 #include "presentation/presentation.h"
 #include "presentation/surfaces.h"
-#include "shell/screen_id.h"
-#include "shell/shop_clock.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "hall/shop_clock.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "hall/player_slot.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 
 namespace {
 

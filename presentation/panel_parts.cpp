@@ -52,17 +52,3 @@ bool BuildBoardParts(HINSTANCE instance) {
   EndPart();
   return true;
 }
-
-bool BuildHallLampParts(HINSTANCE instance) {
-  SourcePicture lamps(instance, 515);
-  if (!lamps.ok()) return false;
-  if (!BeginPart(HallTopLampLooks, 74, 40)) return false;
-  Piece(lamps.surface, 0, 0, 74, 20, 0, 0);
-  Piece(HallMachine, 33, 8, 74, 20, 0, 20);
-  EndPart();
-  if (!BeginPart(HallBandLooks, 140, 36)) return false;
-  Piece(HallMachine, 0, 32, 140, 18, 0, 0);
-  Piece(lamps.surface, 0, 20, 140, 18, 0, 18);
-  EndPart();
-  return true;
-}

@@ -6,10 +6,12 @@
 
 #include "machine/auto_operate.h"
 #include "machine/game_cycle.h"
+#include "presentation/game_description.h"
 #include "presentation/play_controls_layout.h"
 #include "presentation/play_face.h"
 #include "presentation/presentation.h"
 #include "presentation/surfaces.h"
+#include "shell/auto_press.h"
 
 namespace {
 
@@ -29,33 +31,25 @@ void MoveCursorOn() {
   if (m != nullptr) CursorToNextControl(*m);
 }
 
-// The look strip of a drawn control: released above pressed.
+// The look strip of a drawn control (released, pressed, and for a bet button with a lit pair
+// lit released and lit pressed), or null for the medal slot.
 const Surface* LooksOf(int control) {
-  switch (control) {
-    case ControlBetButton: return &BetButtonLooks;
-    case ControlStartLever: return &LeverLooks;
-    case ControlStop1:
-    case ControlStop2:
-    case ControlStop3: return &StopButtonLooks;
-    default: return nullptr;
-  }
+  PlayControlPlace place;
+  if (!PlayControlPlaceOf(control, place) || place.strip < 0) return nullptr;
+  return &FaceStrips[place.strip];
 }
 
 void Operate(int control) {
   MachineRecord* m = CurrentMachine();
-  if (m == nullptr) return;
-  switch (control) {
-    case ControlMedalIn: MedalIn(*m); break;
-    case ControlBetButton: BetFromCredit(*m); break;
-    case ControlStartLever: StartLever(*m); break;
-    default: StopReel(*m, control - ControlStop1); break;
-  }
+  if (m != nullptr) OperateControl(*m, control);
 }
 
-void ShowLook(HDC dc, const Surface& looks, bool pressed) {
+void ShowLook(HDC dc, int control, const Surface& looks, bool held) {
+  PlayControlPlace place;
+  PlayControlPlaceOf(control, place);
   HPALETTE previous = SelectGamePalette(dc);
-  int h = looks.height / 2;
-  CopyFromSurface(dc, 0, 0, looks.width, h, looks, 0, pressed ? h : 0);
+  int look = PlayControlLook(control, CurrentMachine(), held);
+  CopyFromSurface(dc, 0, 0, place.w, place.h, looks, 0, place.h * look);
   RestorePalette(dc, previous);
 }
 
@@ -82,14 +76,16 @@ LRESULT CALLBACK ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(window, &ps);
-      ShowLook(dc, *looks, false);
+      // A bet button with a lit pair shows its pressed look while a real press holds it.
+      ShowLook(dc, control, *looks,
+               GetCapture() == window && control == ControlBetButton && ActiveGame().betLooks == 4);
       EndPaint(window, &ps);
       return 0;
     }
     case WM_LBUTTONDOWN: {
       HDC dc = GetDC(window);
       if (dc != nullptr) {
-        ShowLook(dc, *looks, true);
+        ShowLook(dc, control, *looks, true);
         ReleaseDC(window, dc);
       }
       if (RealPress(lParam)) SetCapture(window);
@@ -133,7 +129,8 @@ bool RegisterControlClass(HINSTANCE instance, const wchar_t* name, WNDPROC proce
 }
 
 bool CreateControl(HWND playWindow, HINSTANCE instance, const wchar_t* className, int control) {
-  const PlayControlPlace& place = *PlayControlPlaceOf(control);
+  PlayControlPlace place;
+  if (!PlayControlPlaceOf(control, place)) return false;
   HWND window = CreateWindowExW(0, className, nullptr, WS_CHILD | WS_VISIBLE, place.x, place.y,
                                 place.w, place.h, playWindow,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)), instance,
@@ -146,10 +143,13 @@ bool CreateControl(HWND playWindow, HINSTANCE instance, const wchar_t* className
 
 int CreatePlayControls(HWND playWindow) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(playWindow, GWLP_HINSTANCE));
-  const int medalCursor = PlayControlPlaceOf(ControlMedalIn)->cursorId;
-  const int betCursor = PlayControlPlaceOf(ControlBetButton)->cursorId;
-  const int leverCursor = PlayControlPlaceOf(ControlStartLever)->cursorId;
-  const int stopCursor = PlayControlPlaceOf(ControlStop1)->cursorId;
+  PlayControlPlace medal, bet, lever, stop;
+  PlayControlPlaceOf(ControlMedalIn, medal);
+  PlayControlPlaceOf(ControlBetButton, bet);
+  PlayControlPlaceOf(ControlStartLever, lever);
+  PlayControlPlaceOf(ControlStop1, stop);
+  const int medalCursor = medal.cursorId, betCursor = bet.cursorId;
+  const int leverCursor = lever.cursorId, stopCursor = stop.cursorId;
   if (!RegisterControlClass(instance, L"MedalIn", MedalSlotProc, medalCursor) ||
       !CreateControl(playWindow, instance, L"MedalIn", ControlMedalIn)) {
     return 0;

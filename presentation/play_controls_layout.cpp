@@ -1,24 +1,27 @@
-// The play controls' places on the Orlido 2's face: the medal slot, the bet button, the lever
-// and the three stop buttons 79 pixels apart.
+// The play controls' places on the game's face, their looks and the cursor's next target.
 #include "presentation/play_controls_layout.h"
 
-const PlayControlPlace kPlayControlPlaces[kPlayControlCount] = {
-    {ControlMedalIn, 342, 300, 72, 38, 201, 40, 12},
-    {ControlBetButton, 359, 378, 46, 32, 204, 24, 16},
-    {ControlStartLever, 48, 371, 34, 42, 202, 17, 17},
-    {ControlStop1, 138, 374, 24, 24, 204, 12, 12},
-    {ControlStop2, 217, 374, 24, 24, 204, 12, 12},
-    {ControlStop3, 296, 374, 24, 24, 204, 12, 12},
-};
+#include "presentation/game_description.h"
 
-const PlayControlPlace* PlayControlPlaceOf(int control) {
+bool PlayControlPlaceOf(int control, PlayControlPlace& out) {
   int i = control - ControlMedalIn;
-  return i >= 0 && i < kPlayControlCount ? &kPlayControlPlaces[i] : nullptr;
+  if (i < 0 || i >= kPlayControlCount) return false;
+  const ControlSpec& c = ActiveGame().controls[i];
+  out = {control, c.x, c.y, c.w, c.h, c.strip, c.cursor, c.targetX, c.targetY};
+  return true;
+}
+
+int PlayControlLook(int control, const MachineRecord* m, bool held) {
+  const GameDescription& g = ActiveGame();
+  if (control == ControlBetButton && g.betLooks == 4 && g.betLook != nullptr && m != nullptr) {
+    return g.betLook(*m, held ? 1 : 0);
+  }
+  return held ? 1 : 0;
 }
 
 bool NextCursorTarget(const MachineRecord& m, CursorTarget& out) {
-  const PlayControlPlace* place = PlayControlPlaceOf(ChooseNextControl(m));
-  if (place == nullptr) return false;
-  out = {place->control, place->targetX, place->targetY};
+  PlayControlPlace place;
+  if (!PlayControlPlaceOf(ChooseNextControl(m), place)) return false;
+  out = {place.control, place.targetX, place.targetY};
   return true;
 }

@@ -1,5 +1,6 @@
-// Where the Orlido 2's six play controls stand on the face, which cursor each shows, and the
-// point of a control the mouse cursor is moved to when the game expects it to be pressed next.
+// Where the game's six play controls stand on its face, which cursor each shows, and the point
+// of a control the mouse cursor is moved to when the game expects it to be pressed next; all
+// from the game's description.
 #pragma once
 
 #include "machine/auto_operate.h"
@@ -8,14 +9,18 @@
 struct PlayControlPlace {
   int control;           // ControlIndex 20..25, also the window's identifier
   int x, y, w, h;        // in the play window
+  int strip;             // the description's look strip, -1 for the medal slot (draws nothing)
   int cursorId;          // cursor resource
   int targetX, targetY;  // cursor target in the control's own coordinates
 };
 constexpr int kPlayControlCount = 6;
-extern const PlayControlPlace kPlayControlPlaces[kPlayControlCount];
 
-// The place of control n (20..25), or null.
-const PlayControlPlace* PlayControlPlaceOf(int control);
+// The place of control n (20..25); false for any other n.
+bool PlayControlPlaceOf(int control, PlayControlPlace& out);
+
+// The look a drawn control shows: released (0) or pressed (1); a bet button with a lit pair of
+// looks asks the game's rule, which lights it while credited medals wait.
+int PlayControlLook(int control, const MachineRecord* m, bool held);
 
 // Where the cursor goes after a real mouse press: the control automatic play would press next
 // and the point on it. False when that names no control.

@@ -1,5 +1,5 @@
 // The machine face's drawing below the play window's paint and tick: the changed-part redraw
-// and the eight part routines, each drawing one part of the machine into a context.
+// that walks the game's part table.
 #pragma once
 
 #include <windows.h>
@@ -10,14 +10,9 @@
 // window; then the flags are cleared.
 void RedrawChangedParts(MachineRecord& m, HWND playWindow);
 
-void DrawReels(HDC destination, const MachineRecord& m);
-void DrawStopLamps(HDC destination, const MachineRecord& m);
-void DrawLineLamps(HDC destination, const MachineRecord& m);
-void DrawMedalLamp(HDC destination, const MachineRecord& m);
-void DrawBonusLamps(HDC destination, const MachineRecord& m);
-void DrawBigChanceLamp(HDC destination, const MachineRecord& m);
-void DrawDigits(HDC destination, const MachineRecord& m);
-void DrawWaitLamp(HDC destination, const MachineRecord& m);
+// The whole face of the machine composed on the screen surface, as a full paint shows it (the
+// bare face when there is no machine).
+void ComposeFace(const MachineRecord* m);
 
 // The machine of the current player slot, or null.
 MachineRecord* CurrentMachine();

@@ -1,4 +1,4 @@
-// How a machine's sound request becomes a sound: the play modes and sound ids of the Orlido 2,
+// How a machine's sound request becomes a sound, by the branch table of the game's description,
 // and the dispatch the play screen runs every tick for the machine it shows.
 #pragma once
 
@@ -8,7 +8,7 @@
 // stop silences everything.
 enum WaveMode { WaveOnce = 0, WaveLoopUnlessBusy = 1, WaveStop = 2 };
 
-// The WAVE resources of game No.1.
+// The WAVE resources of game No.1 (the other games number theirs by their own machines).
 enum WaveId {
   WaveBigBonusTune = 701,
   WaveJacTune = 702,
@@ -24,8 +24,13 @@ enum WaveId {
 // Whatever plays the sounds: the system's sound service in the game, a recorder in tests.
 using WavePlayer = void (*)(int waveId, int mode);
 
+struct SoundSpec;
+
 // Once per play-screen tick, first thing, for the machine of the current slot: turns its
 // request into at most one stop and one play, and clears the request whatever happened. With
-// the Sound option off the request is dropped. During a JAC stage or a big bonus only the tune
-// is heard, (re)started on the ticks where Phase512 wraps.
+// the Sound option off the request is dropped. A stop request stops; then the requests the game
+// plays before its bonus branches; during a JAC stage or a big bonus only the tune is heard,
+// (re)started on the ticks where Phase512 wraps; else the effect the machine asked for.
+void DispatchMachineSound(MachineRecord& m, const SoundSpec& sound, WavePlayer play);
+// The same with the active game's sounds.
 void DispatchMachineSound(MachineRecord& m, WavePlayer play);

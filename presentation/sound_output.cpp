@@ -4,7 +4,7 @@
 #include <mmsystem.h>
 
 #include "presentation/presentation.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
 
 static_assert(sizeof(WAVEOUTCAPSA) == 52, "the capabilities record asked for is 52 bytes");
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "presentation/game_description.h"
 #include "presentation/presentation.h"
 
 HPALETTE GamePalette = nullptr;
@@ -16,11 +17,10 @@ HPEN BoardFramePens[4] = {nullptr, nullptr, nullptr, nullptr};
 Surface PanelSurface, ScreenSurface, HallSurface;
 Surface PanelPicture, TitlePicture, FacePicture, LargeDigits, SmallDigits, DayNames,
     SmallDayNames, ButtonFaces, SelectorFaces, IslandEnds, WallAndFloor, HallMachine, HallPieces;
-Surface PlayerTabLooks, CounterBoardLooks, PageTabLooks, MachinePlateLooks, OccupancyLampLooks,
-    HallTopLampLooks, HallBandLooks;
+Surface PlayerTabLooks, CounterBoardLooks, PageTabLooks, MachinePlateLooks, OccupancyLampLooks;
 MaskedSprite EmptyStool, SeatedStool, FloorBox, ShelfBoxes;
-Surface ReelStrips, LeverLooks, StopButtonLooks, BetButtonLooks, LineLampLooks, StopLampLooks,
-    MedalLampLooks, BonusLampLooks, BigChanceLampLooks, PanelDigits, WaitLampLooks, ReelShade;
+Surface FaceStrips[kMaxFaceStrips];
+Surface HallStrips[kMaxHallStrips];
 
 namespace {
 
@@ -31,10 +31,7 @@ Surface* const kAllSurfaces[] = {
     &DayNames,          &SmallDayNames,     &ButtonFaces,        &SelectorFaces,
     &IslandEnds,        &WallAndFloor,      &HallMachine,        &HallPieces,
     &PlayerTabLooks,    &CounterBoardLooks, &PageTabLooks,       &MachinePlateLooks,
-    &OccupancyLampLooks, &HallTopLampLooks, &HallBandLooks,      &ReelStrips,
-    &LeverLooks,        &StopButtonLooks,   &BetButtonLooks,     &LineLampLooks,
-    &StopLampLooks,     &MedalLampLooks,    &BonusLampLooks,     &BigChanceLampLooks,
-    &PanelDigits,       &WaitLampLooks,     &ReelShade,
+    &OccupancyLampLooks,
 };
 MaskedSprite* const kAllSprites[] = {&EmptyStool, &SeatedStool, &FloorBox, &ShelfBoxes};
 
@@ -365,6 +362,8 @@ void FreeAllSurfaces() {
   if (HallDC != nullptr && savedHallBitmap != nullptr) SelectObject(HallDC, savedHallBitmap);
   savedPanelBitmap = savedScreenBitmap = savedHallBitmap = nullptr;
   for (Surface* s : kAllSurfaces) FreeSurface(*s);
+  for (Surface& s : FaceStrips) FreeSurface(s);
+  for (Surface& s : HallStrips) FreeSurface(s);
   for (MaskedSprite* s : kAllSprites) FreeMaskedSprite(*s);
   for (HDC* dc : {&PanelDC, &ScreenDC, &HallDC, &ScratchDC}) {
     if (*dc != nullptr) DeleteDC(*dc);

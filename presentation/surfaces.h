@@ -33,12 +33,12 @@ extern Surface PanelPicture, TitlePicture, FacePicture, LargeDigits, SmallDigits
     SmallDayNames, ButtonFaces, SelectorFaces, IslandEnds, WallAndFloor, HallMachine, HallPieces;
 // Looks composed for the panel and the hall.
 extern Surface PlayerTabLooks, CounterBoardLooks, PageTabLooks, MachinePlateLooks,
-    OccupancyLampLooks, HallTopLampLooks, HallBandLooks;
+    OccupancyLampLooks;
 extern MaskedSprite EmptyStool, SeatedStool, FloorBox, ShelfBoxes;
-// Looks of the machine face.
-extern Surface ReelStrips, LeverLooks, StopButtonLooks, BetButtonLooks, LineLampLooks,
-    StopLampLooks, MedalLampLooks, BonusLampLooks, BigChanceLampLooks, PanelDigits, WaitLampLooks,
-    ReelShade;
+// The look strips of the game's description: the face's (reels, controls, lamps, digits) and
+// those of the machine as the hall shows it, by their index in the description.
+extern Surface FaceStrips[];
+extern Surface HallStrips[];
 
 // Building blocks.
 HPALETTE CreateGamePalette(HINSTANCE instance, int resourceId);
@@ -77,5 +77,5 @@ void EndPart();
 // The composition steps, in the order start-up runs them.
 bool BuildPanelParts(HINSTANCE instance);      // player tabs, counter board, page tabs
 bool BuildBoardParts(HINSTANCE instance);      // machine plates and occupancy lamps
-bool BuildHallLampParts(HINSTANCE instance);   // top lamp and band of the hall machine
+bool BuildHallLampParts(HINSTANCE instance);   // the hall machine's lamps
 bool BuildFaceParts(HINSTANCE instance);       // reels, controls, lamps, digits, shade

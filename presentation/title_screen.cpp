@@ -2,7 +2,7 @@
 // way through the screen surface), and the palette kept realised while it shows.
 #include "presentation/presentation.h"
 #include "presentation/surfaces.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 void PaintTitleWindow(HWND titleWindow) {
   PAINTSTRUCT ps;

@@ -4,8 +4,8 @@
 
 #include "hall/player_slot.h"
 #include "shell/command_ids.h"
-#include "shell/screen_id.h"
-#include "shell/shell_state.h"
+#include "base/screen_id.h"
+#include "base/options.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "shell/panel_layout.h"
 
 #include "shell/command_ids.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 
 const int kPanelHideOrder[kPanelControlCount] = {
     PanelTab,      PanelMiseBtn, PanelGame,   PanelPlayer,   PanelExitTitle,

@@ -6,8 +6,8 @@
 #include "hall/player_slot.h"
 #include "hall/shops.h"
 #include "hall/string_id.h"
-#include "shell/screen_id.h"
-#include "shell/shell_state.h"
+#include "base/screen_id.h"
+#include "base/options.h"
 
 namespace {
 PlayerSlot& Current() { return *CurrentSlot.slot; }

@@ -2,7 +2,7 @@
 // command is busy); the screen, the hall and the panel only move when no command is busy.
 #include "shell/tick_handler.h"
 
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 void RunTick(const TickSteps& steps) {
   if (AdvanceTickCounters() && steps.postNoticeTick) steps.postNoticeTick();

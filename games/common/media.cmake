@@ -15,21 +15,34 @@ function(meridola_tool var name dir)
   endif()
 endfunction()
 
-# meridola_game_media(GAME_DIR GAME_NUMBER)
+# meridola_game_media(GAME_DIR GAME_NUMBER OUT_DIR)
+# Renders into OUT_DIR the game's own bitmaps and sounds as its description lists them, with
+# the bitmaps every game shares, the cursors and the game's icons.
 # Defines the custom target <GAME_DIR>_media and sets in the caller:
 #   <GAME_DIR>_MEDIA_RC       resource-script lines for every medium that has a source
 #   <GAME_DIR>_MEDIA_FILES    the files those lines name
 #   <GAME_DIR>_SHEET_ARGS     ID=file.bmp arguments for the contact sheet
 #   <GAME_DIR>_MISSING_ART    the art sources not drawn yet
-function(meridola_game_media game_dir game)
+function(meridola_game_media game_dir game out)
   find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+  find_package(Python3 COMPONENTS Interpreter REQUIRED)
   meridola_tool(bmpconv bmpconv bmpconv)
   meridola_tool(wavesynth wavesynth wavesynth)
   meridola_tool(iconbuild iconbuild iconbuild)
-  set(out ${CMAKE_CURRENT_BINARY_DIR}/media)
   file(MAKE_DIRECTORY ${out})
   include(${MERIDOLA_GAMES_DIR}/common/bitmaps.cmake)
-  include(${MERIDOLA_GAMES_DIR}/${game_dir}/media.cmake)
+  # The game's own bitmaps and sounds, as its description (and any it builds on) lists them.
+  file(GLOB descriptions ${MERIDOLA_GAMES_DIR}/kv440*/game.json)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${descriptions})
+  execute_process(
+    COMMAND ${Python3_EXECUTABLE} ${MERIDOLA_GAMES_DIR}/../tools/gamedesc/gamedesc.py --cmake
+            ${game} ${out}/media-list.cmake
+    RESULT_VARIABLE listed)
+  if(NOT listed EQUAL 0)
+    message(FATAL_ERROR "the description of game No.${game} does not read")
+  endif()
+  include(${out}/media-list.cmake)
+  set(MERIDOLA_GAME_ICONS 110 111)
 
   # A drawing that appears later must be picked up without a manual reconfigure.
   file(GLOB art_now CONFIGURE_DEPENDS

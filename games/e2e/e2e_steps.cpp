@@ -1,4 +1,4 @@
-// The steps every end-to-end run of game No.1 shares: answering boxes, reading menus, lists and
+// The steps every end-to-end run of a game shares: answering boxes, reading menus, lists and
 // panels, enrolling and entering players, preparing the hall file and asking for screenshots.
 #include "games/e2e/e2e_steps.h"
 
@@ -18,7 +18,9 @@ bool ExpectBox(GameSession& g, const std::wstring& text, int icon, int button, c
   if (!Check(box != nullptr, "%s: a message box appears", what)) return false;
   wchar_t caption[64];
   GetWindowTextW(box, caption, 64);
-  Check(kTitle == caption, "%s: caption is the title (got \"%s\")", what, Hex(caption).c_str());
+  // Every box carries the title of the game that shows it.
+  Check(GameTitle(GameNumberOf(g.exe())) == caption, "%s: caption is the title (got \"%s\")", what,
+        Hex(caption).c_str());
   std::wstring shown = g.BoxText(box);
   Check(shown == text, "%s: text \"%s\" (got \"%s\")", what, Hex(text).c_str(), Hex(shown).c_str());
   int seen = g.BoxIcon(box);
@@ -181,7 +183,7 @@ void PrepareShops(bool nightCustomers) {
 }
 
 void WriteHall() {
-  Check(SaveHallFile(DataPath("Kv4401.dat").c_str()), "the prepared hall file is written");
+  Check(SaveHallFile(DataPath(HallFileName().c_str()).c_str()), "the prepared hall file is written");
 }
 
 void PrepareHall(bool nightCustomers) {

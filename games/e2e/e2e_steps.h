@@ -1,4 +1,4 @@
-// The steps every end-to-end run of game No.1 shares: answering boxes, reading menus, lists and
+// The steps every end-to-end run of a game shares: answering boxes, reading menus, lists and
 // panels, enrolling and entering players, preparing the hall file and asking for screenshots.
 #pragma once
 
@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "games/e2e/e2e_game.h"
 #include "games/e2e/game_session.h"
 #include "games/rescheck/check_log.h"
 #include "hall/player_record.h"
 #include "hall/save_data.h"
 #include "hall/shops.h"
 
-inline const std::wstring kTitle = L"MERIDOLA No.1";
 inline const std::wstring kLongName = L"あいうえおかきくけこさ";  // 22 bytes in Shift-JIS
 
 // Where the screenshots go (the runner's folder), empty outside make screenshots.

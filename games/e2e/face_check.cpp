@@ -1,34 +1,25 @@
-// The Orlido 2's face as the player sees it, read back from the screen of the running game and
-// compared with the game's own face bitmaps: which lamps are lit and what the displays show.
+// A game's face as the player sees it, read back from the screen of the running game and
+// compared with the looks of its description, rebuilt here from the game's own bitmaps.
 #include "games/e2e/face_check.h"
 
 #include <cstdio>
 #include <cstring>
 
-namespace {
+#include "games/e2e/e2e_game.h"
+#include "presentation/game_description.h"
 
-// Where the parts sit on the face and which picture lights them.
-constexpr int kLineX = 19, kLineY = 124, kLineStep = 33, kLineW = 64, kLineH = 30;
-constexpr int kStopX = 102, kStopStep = 96, kStopY = 277, kStopW = 62, kStopH = 50;
-constexpr int kMedalX = 379, kMedalY = 289, kMedalW = 40, kMedalH = 18;
-constexpr int kBonusX = 379, kBonusY = 185, kBonusStep = 34, kBonusW = 86, kBonusH = 32;
-constexpr int kBigX = 395, kBigY = 127, kBigSize = 54;
-constexpr int kWaitX = 59, kWaitOnY = 302, kWaitOffY = 313, kWaitW = 30, kWaitH = 11;
-constexpr int kBetX = 359, kBetY = 378, kBetW = 46, kBetH = 32;
-constexpr int kLeverX = 48, kLeverY = 371, kLeverW = 34, kLeverH = 42;
-constexpr int kPaidX = 19, kCreditX = 429, kDigitsY = 294, kDigitW = 16, kDigitH = 24;
-constexpr int kBlankGlyph = 10, kPointGlyph = 11;
-// The number each bet-line lamp shows lit (3, 2, 1, 2, 3), as rows of its picture.
-constexpr int kNumberRow[5] = {60, 30, 0, 30, 60};
+namespace {
 
 uint32_t Rgb(const RGBQUAD& q) {
   return (static_cast<uint32_t>(q.rgbRed) << 16) | (static_cast<uint32_t>(q.rgbGreen) << 8) |
          q.rgbBlue;
 }
 
-// A DIBITMAP resource (a whole BMP file, 8 bits a pixel) as RGB; `key` gets the colour the
-// game treats as transparent in its sprites: the table's nearest entry to (0, 128, 128).
-bool LoadDib(HMODULE module, int id, Picture& out, uint32_t* key = nullptr) {
+// A DIBITMAP resource (a whole BMP file, 8 bits a pixel) as RGB, with its colour table; `key`
+// gets the colour the game treats as transparent in its sprites: the table's nearest entry to
+// (0, 128, 128).
+bool LoadDib(HMODULE module, int id, Picture& out, std::vector<uint32_t>* table = nullptr,
+             uint32_t* key = nullptr) {
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), L"DIBITMAP");
   if (found == nullptr) return false;
   DWORD size = SizeofResource(module, found);
@@ -39,7 +30,7 @@ bool LoadDib(HMODULE module, int id, Picture& out, uint32_t* key = nullptr) {
   std::memcpy(&h, file + 14, sizeof h);
   if (h.biBitCount != 8 || h.biCompression != BI_RGB || h.biWidth <= 0) return false;
   int colours = h.biClrUsed != 0 ? static_cast<int>(h.biClrUsed) : 256;
-  const RGBQUAD* table = reinterpret_cast<const RGBQUAD*>(file + 14 + h.biSize);
+  const RGBQUAD* quads = reinterpret_cast<const RGBQUAD*>(file + 14 + h.biSize);
   const BYTE* pixels = file + 14 + h.biSize + 4 * colours;
   int height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
   int stride = ((h.biWidth * 8 + 31) / 32) * 4;
@@ -50,36 +41,142 @@ bool LoadDib(HMODULE module, int id, Picture& out, uint32_t* key = nullptr) {
   for (int y = 0; y < height; ++y) {
     const BYTE* row = pixels + static_cast<size_t>(stride) * (h.biHeight < 0 ? y : height - 1 - y);
     for (int x = 0; x < out.width; ++x) {
-      out.rgb[static_cast<size_t>(y) * out.width + x] = row[x] < colours ? Rgb(table[row[x]]) : 0;
+      out.rgb[static_cast<size_t>(y) * out.width + x] = row[x] < colours ? Rgb(quads[row[x]]) : 0;
     }
+  }
+  if (table != nullptr) {
+    table->clear();
+    for (int i = 0; i < colours; ++i) table->push_back(Rgb(quads[i]));
   }
   if (key != nullptr) {
     int best = 0, bestDistance = 1 << 30;
     for (int i = 0; i < colours; ++i) {
-      int dr = table[i].rgbRed, dg = table[i].rgbGreen - 128, db = table[i].rgbBlue - 128;
+      int dr = quads[i].rgbRed, dg = quads[i].rgbGreen - 128, db = quads[i].rgbBlue - 128;
       int d = dr * dr + dg * dg + db * db;
       if (d < bestDistance) {
         best = i;
         bestDistance = d;
       }
     }
-    *key = Rgb(table[best]);
+    *key = Rgb(quads[best]);
   }
   return true;
+}
+
+// The colour of the game table nearest to c, as a copy into a surface of the game's colours
+// maps a picture that has a table of its own.
+uint32_t Nearest(const std::vector<uint32_t>& table, uint32_t c) {
+  uint32_t best = 0;
+  long bestDistance = -1;
+  for (uint32_t t : table) {
+    long dr = long((t >> 16) & 255) - long((c >> 16) & 255);
+    long dg = long((t >> 8) & 255) - long((c >> 8) & 255);
+    long db = long(t & 255) - long(c & 255);
+    long d = dr * dr + dg * dg + db * db;
+    if (bestDistance < 0 || d < bestDistance) {
+      best = t;
+      bestDistance = d;
+    }
+  }
+  return best;
+}
+
+Picture Crop(const Picture& from, int x, int y, int w, int h) {
+  Picture out;
+  out.width = w;
+  out.height = h;
+  out.rgb.assign(static_cast<size_t>(w) * h, 0);
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) {
+      if (x + i < from.width && y + j < from.height) {
+        out.rgb[static_cast<size_t>(j) * w + i] = from.At(x + i, y + j);
+      }
+    }
+  }
+  return out;
+}
+
+void Append(Picture& strip, const Picture& look) {
+  if (strip.width == 0) strip.width = look.width;
+  strip.rgb.insert(strip.rgb.end(), look.rgb.begin(), look.rgb.end());
+  strip.height += look.height;
 }
 
 }  // namespace
 
 bool FaceReference::Load(const std::wstring& exe) {
+  const GameDescription& g = DrivenDescription();
   HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (module == nullptr) return false;
-  bool ok = LoadDib(module, 502, face_) && LoadDib(module, 601, lever_) &&
-            LoadDib(module, 603, bet_) && LoadDib(module, 604, lines_, &linesKey_) &&
-            LoadDib(module, 605, stops_) && LoadDib(module, 606, medal_) &&
-            LoadDib(module, 607, bonus_, &bonusKey_) && LoadDib(module, 608, bigChance_) &&
-            LoadDib(module, 609, digits_);
+  std::vector<uint32_t> gameTable, faceTable;
+  Picture palette;
+  bool ok = LoadDib(module, 500, palette, &gameTable) && LoadDib(module, 502, face_, &faceTable);
+  // A face with a table of its own shows in the game's colours, each the nearest one.
+  if (ok && faceTable != gameTable) {
+    for (uint32_t& p : face_.rgb) p = Nearest(gameTable, p);
+  }
+  Picture working = face_;
+  strips_.assign(g.stripCount, Picture{});
+  for (int i = 0; ok && i < g.stripCount; ++i) {
+    const StripSpec& s = g.strips[i];
+    if (s.kind == StripKind::Whole) {
+      ok = LoadDib(module, s.bitmap, strips_[i]);
+      continue;
+    }
+    if (s.kind != StripKind::Looks) continue;
+    for (int k = 0; ok && k < s.stepCount; ++k) {
+      const LookStep& step = s.steps[k];
+      Picture picture;
+      uint32_t key = 0;
+      ok = step.source == LookSource::Face ||
+           LoadDib(module, step.bitmap, picture, nullptr, &key);
+      if (!ok) break;
+      if (step.source == LookSource::Bitmap) {
+        Append(strips_[i], Crop(picture, step.sx, step.sy, s.w, s.h));
+        continue;
+      }
+      if (step.source == LookSource::PaintedFace) {
+        for (int y = 0; y < s.h; ++y) {
+          for (int x = 0; x < s.w; ++x) {
+            uint32_t p = picture.At(step.sx + x, step.sy + y);
+            if (p != key) working.rgb[static_cast<size_t>(step.y + y) * working.width + step.x + x] = p;
+          }
+        }
+      }
+      Append(strips_[i], Crop(working, step.x, step.y, s.w, s.h));
+    }
+  }
   FreeLibrary(module);
-  return ok && face_.width == 480 && face_.height == 432 && digits_.height == 288;
+  digits_ = StripOf("PanelDigits");
+  return ok && face_.width == 480 && face_.height == 432;
+}
+
+int FaceReference::StripOf(const char* name) const { return StripIndex(DrivenDescription(), name); }
+
+int FaceReference::LookAt(const Picture& screen, int strip, int x, int y) const {
+  if (strip < 0 || strip >= static_cast<int>(strips_.size())) return -1;
+  const StripSpec& s = DrivenDescription().strips[strip];
+  const Picture& looks = strips_[strip];
+  if (looks.width == 0) return -1;
+  for (int k = 0; k * s.h < looks.height; ++k) {
+    bool match = true;
+    for (int j = 0; j < s.h && match; ++j) {
+      for (int i = 0; i < s.w && match; ++i) match = screen.At(x + i, y + j) == looks.At(i, k * s.h + j);
+    }
+    if (match) return k;
+  }
+  return -1;
+}
+
+int FaceReference::PartLook(const Picture& screen, int part, int place) const {
+  const PartSpec& p = DrivenDescription().parts[part];
+  if (place < 0 || place >= p.placeCount) return -1;
+  return LookAt(screen, p.strip, p.places[place].x, p.places[place].y);
+}
+
+int FaceReference::ControlLook(const Picture& screen, int control) const {
+  const ControlSpec& c = DrivenDescription().controls[control - 20];
+  return LookAt(screen, c.strip, c.x, c.y);
 }
 
 const char* FaceReference::LampName(FaceLamp lamp) {
@@ -91,50 +188,41 @@ const char* FaceReference::LampName(FaceLamp lamp) {
   return lamp >= 0 && lamp < kFaceLamps ? kNames[lamp] : "?";
 }
 
-FaceReference::Region FaceReference::RegionOf(FaceLamp lamp) const {
-  if (lamp <= LampLine4) return {kLineX, kLineY + kLineStep * (lamp - LampLine0), kLineW, kLineH};
-  if (lamp <= LampStop2) return {kStopX + kStopStep * (lamp - LampStop0), kStopY, kStopW, kStopH};
-  if (lamp == LampMedals) return {kMedalX, kMedalY, kMedalW, kMedalH};
-  if (lamp <= LampBonus2) {
-    return {kBonusX, kBonusY + kBonusStep * (lamp - LampBonus0), kBonusW, kBonusH};
-  }
-  if (lamp == LampBigChance) return {kBigX, kBigY, kBigSize, kBigSize};
-  if (lamp == ButtonBet) return {kBetX, kBetY, kBetW, kBetH};
-  if (lamp == ButtonLever) return {kLeverX, kLeverY, kLeverW, kLeverH};
-  return {kWaitX, kWaitOnY, kWaitW, kWaitH};
-}
-
-uint32_t FaceReference::UnlitPixel(FaceLamp lamp, int x, int y) const {
-  // The WAIT lamp's dark look is the plain panel just below the printed label.
-  if (lamp == LampWait) return face_.At(x, y + (kWaitOffY - kWaitOnY));
-  return face_.At(x, y);
-}
-
-uint32_t FaceReference::LitPixel(FaceLamp lamp, int x, int y) const {
-  Region r = RegionOf(lamp);
-  int dx = x - r.x, dy = y - r.y;
-  if (lamp <= LampLine4) {
-    uint32_t p = lines_.At(dx, kNumberRow[lamp - LampLine0] + dy);
-    return p == linesKey_ ? face_.At(x, y) : p;
-  }
-  if (lamp <= LampStop2) return stops_.At(dx, (lamp == LampStop2 ? kStopH : 0) + dy);
-  if (lamp == LampMedals) return medal_.At(dx, dy);
-  if (lamp <= LampBonus2) {
-    uint32_t p = bonus_.At(dx, dy);
-    return p == bonusKey_ ? face_.At(x, y) : p;
-  }
-  if (lamp == LampBigChance) return bigChance_.At(dx, dy);
-  if (lamp == ButtonBet) return bet_.At(dx, dy);
-  if (lamp == ButtonLever) return lever_.At(dx, dy);
-  return face_.At(x, y);  // the WAIT label as printed
+FaceReference::LampPlace FaceReference::PlaceOf(FaceLamp lamp) const {
+  const GameDescription& g = DrivenDescription();
+  auto in = [&](const char* name, int place, int lamps) {
+    int strip = StripOf(name);
+    for (int i = 0; i < g.partCount; ++i) {
+      if (g.parts[i].strip == strip && place < g.parts[i].placeCount) {
+        const Place& at = g.parts[i].places[place];
+        return LampPlace{strip, at.x, at.y, place, place + lamps};
+      }
+    }
+    return LampPlace{-1, 0, 0, 0, 0};
+  };
+  auto control = [&](int index) {
+    const ControlSpec& c = g.controls[index - 20];
+    return LampPlace{c.strip, c.x, c.y, 0, 1};
+  };
+  if (lamp <= LampLine4) return in("LineLampLooks", lamp - LampLine0, 5);
+  if (lamp <= LampStop2) return in("StopLampLooks", lamp - LampStop0, 3);
+  if (lamp == LampMedals) return in("MedalLampLooks", 0, 1);
+  if (lamp <= LampBonus2) return in("BonusLampLooks", lamp - LampBonus0, 3);
+  if (lamp == LampBigChance) return in("BigChanceLampLooks", 0, 1);
+  if (lamp == LampWait) return in("WaitLampLooks", 0, 1);
+  return control(lamp == ButtonBet ? 21 : 22);
 }
 
 LampLook FaceReference::Lamp(const Picture& screen, FaceLamp lamp) const {
-  Region r = RegionOf(lamp);
+  const LampPlace at = PlaceOf(lamp);
+  if (at.strip < 0) return LookNeither;
+  const StripSpec& s = DrivenDescription().strips[at.strip];
+  const Picture& looks = strips_[at.strip];
   int litMisses = 0, unlitMisses = 0, differing = 0;
-  for (int y = r.y; y < r.y + r.h; ++y) {
-    for (int x = r.x; x < r.x + r.w; ++x) {
-      uint32_t seen = screen.At(x, y), lit = LitPixel(lamp, x, y), unlit = UnlitPixel(lamp, x, y);
+  for (int y = 0; y < s.h; ++y) {
+    for (int x = 0; x < s.w; ++x) {
+      uint32_t seen = screen.At(at.x + x, at.y + y);
+      uint32_t lit = looks.At(x, s.h * at.lit + y), unlit = looks.At(x, s.h * at.unlit + y);
       if (lit != unlit) ++differing;
       if (seen != lit) ++litMisses;
       if (seen != unlit) ++unlitMisses;
@@ -147,14 +235,18 @@ LampLook FaceReference::Lamp(const Picture& screen, FaceLamp lamp) const {
 }
 
 int FaceReference::Glyph(const Picture& screen, int x, int y, bool* point) const {
-  auto glyphPixel = [&](int g, int dx, int dy) { return digits_.At(dx, kDigitH * g + dy); };
+  constexpr int kBlankGlyph = 10, kPointGlyph = 11;
+  if (digits_ < 0) return -1;
+  const Picture& digits = strips_[digits_];
+  const int w = DrivenDescription().strips[digits_].w, h = DrivenDescription().strips[digits_].h;
+  auto glyphPixel = [&](int g, int dx, int dy) { return digits.At(dx, h * g + dy); };
   // The point glyph is black but for the point, and is ORed over the digit.
   auto isPoint = [&](int dx, int dy) { return glyphPixel(kPointGlyph, dx, dy) != 0; };
   for (int g = 0; g <= kBlankGlyph; ++g) {
     bool match = true;
     int pointPixels = 0, pointShown = 0;
-    for (int dy = 0; dy < kDigitH && match; ++dy) {
-      for (int dx = 0; dx < kDigitW && match; ++dx) {
+    for (int dy = 0; dy < h && match; ++dy) {
+      for (int dx = 0; dx < w && match; ++dx) {
         uint32_t seen = screen.At(x + dx, y + dy);
         if (isPoint(dx, dy)) {
           ++pointPixels;
@@ -172,16 +264,32 @@ int FaceReference::Glyph(const Picture& screen, int x, int y, bool* point) const
   return -1;
 }
 
+namespace {
+// The Orlido 2's displays: the places of the digits part (paid tens, units, point, credit).
+const Place* DigitPlaces() {
+  const GameDescription& g = DrivenDescription();
+  const int strip = StripIndex(g, "PanelDigits");
+  for (int i = 0; i < g.partCount; ++i) {
+    if (g.parts[i].strip == strip && g.parts[i].placeCount == 5) return g.parts[i].places;
+  }
+  return nullptr;
+}
+}  // namespace
+
 int FaceReference::PaidDisplay(const Picture& screen, bool* point) const {
-  int tens = Glyph(screen, kPaidX, kDigitsY);
-  int units = Glyph(screen, kPaidX + kDigitW, kDigitsY, point);
+  const Place* at = DigitPlaces();
+  if (at == nullptr) return -1;
+  int tens = Glyph(screen, at[0].x, at[0].y);
+  int units = Glyph(screen, at[1].x, at[1].y, point);
   if (tens < 0 || tens > 9 || units < 0 || units > 9) return -1;
   return 10 * tens + units;
 }
 
 int FaceReference::CreditDisplay(const Picture& screen) const {
-  int tens = Glyph(screen, kCreditX, kDigitsY);
-  int units = Glyph(screen, kCreditX + kDigitW, kDigitsY);
+  const Place* at = DigitPlaces();
+  if (at == nullptr) return -1;
+  int tens = Glyph(screen, at[3].x, at[3].y);
+  int units = Glyph(screen, at[4].x, at[4].y);
   if (tens < 0 || tens > 9 || units < 0 || units > 9) return -1;
   return 10 * tens + units;
 }

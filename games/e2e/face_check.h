@@ -1,5 +1,6 @@
-// The Orlido 2's face as the player sees it, read back from the screen of the running game and
-// compared with the game's own face bitmaps: which lamps are lit and what the displays show.
+// A game's face as the player sees it, read back from the screen of the running game and
+// compared with the looks its description cuts from the game's own bitmaps: which look each
+// lamp, display and control shows. The Orlido 2's lamps and displays also by name.
 #pragma once
 
 #include <windows.h>
@@ -32,10 +33,24 @@ enum FaceLamp {
 // half-way).
 enum LampLook { LookUnlit = 0, LookLit = 1, LookNeither = -1 };
 
-// The face bitmaps of the game (502, 601, 603 to 609), taken from the program's resources.
+// The looks of the driven game, rebuilt from the program's resources as the game builds them
+// at start-up (the description's strips, in order, on a copy of the face).
 class FaceReference {
  public:
   bool Load(const std::wstring& exe);
+
+  // The look of a strip shown at (x, y): its row, or -1 when none matches pixel for pixel.
+  // Looks alike are reported as the first of them.
+  int LookAt(const Picture& screen, int strip, int x, int y) const;
+  // The look shown at place `place` of part `part` of the description.
+  int PartLook(const Picture& screen, int part, int place) const;
+  // The look a play control (20..25) shows.
+  int ControlLook(const Picture& screen, int control) const;
+  int StripOf(const char* name) const;
+  const Picture& Strip(int strip) const { return strips_[strip]; }
+  const Picture& Face() const { return face_; }
+
+  // The Orlido 2's lamps (games No.1 and No.6).
   LampLook Lamp(const Picture& screen, FaceLamp lamp) const;
   // A glyph of the displays at a place of the face: 0-9, 10 blank, -1 none of them. The
   // decimal point drawn over the glyph is left out of the comparison and reported apart.
@@ -46,16 +61,14 @@ class FaceReference {
   static const char* LampName(FaceLamp lamp);
 
  private:
-  struct Region {
-    int x, y, w, h;
+  struct LampPlace {
+    int strip, x, y, unlit, lit;
   };
-  Region RegionOf(FaceLamp lamp) const;
-  // The expected pixel of a lamp's lit look at face point (x, y).
-  uint32_t LitPixel(FaceLamp lamp, int x, int y) const;
-  uint32_t UnlitPixel(FaceLamp lamp, int x, int y) const;
+  LampPlace PlaceOf(FaceLamp lamp) const;
 
-  Picture face_, lever_, bet_, lines_, stops_, medal_, bonus_, bigChance_, digits_;
-  uint32_t linesKey_ = 0, bonusKey_ = 0;
+  Picture face_;
+  std::vector<Picture> strips_;
+  int digits_ = -1;  // the strip of the Orlido 2's displays
 };
 
 // A part of the screen as it shows now, in screen coordinates.

@@ -28,6 +28,7 @@ class GameSession {
   bool Launch();
   bool Inject();
   DWORD pid() const { return process_.dwProcessId; }
+  const std::wstring& exe() const { return exe_; }
   HANDLE process() const { return process_.hProcess; }
   HWND Main() const { return main_; }
   HWND Child(const wchar_t* className) const;

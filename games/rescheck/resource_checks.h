@@ -40,4 +40,12 @@ void CheckNoticeDialogStyle(int id);
 void CheckCursor(int id, int hotX, int hotY);
 void CheckIcon(int id);
 void CheckHelpAccelerator(int id);
+// A WAVE in the game's format; about `seconds` long, or of any length a sound may have when 0.
 void CheckWave(int id, double seconds);
+// No WAVE among 701..710 but those listed.
+void CheckNoOtherWaves(const int* ids, int count);
+
+struct GameDescription;
+struct BitmapSpec;
+// What one of the game's own bitmaps must be, as its description says.
+BitmapExpect GameBitmapExpect(const GameDescription& game, const BitmapSpec& bitmap);

@@ -3,7 +3,7 @@
 #include "presentation/faces/no5_rules.h"
 
 #include "presentation/hall_looks.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 using namespace no5_face;
 

@@ -17,8 +17,8 @@
 #include "presentation/viewer/screen_capture.h"
 #include "presentation/viewer/viewer_scenes.h"
 #include "presentation/viewer/viewer_windows.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "presentation/viewer/viewer_scenes.h"
 #include "presentation/viewer/viewer_timing.h"
 #include "presentation/viewer/viewer_windows.h"
-#include "shell/shell_state.h"
+#include "base/options.h"
 
 namespace {
 

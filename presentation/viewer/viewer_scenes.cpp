@@ -14,11 +14,11 @@
 #include "machine/machine_reset.h"
 #include "presentation/presentation.h"
 #include "presentation/viewer/viewer_windows.h"
-#include "shell/game_clock.h"
-#include "shell/screen_id.h"
-#include "shell/shell_state.h"
-#include "shell/shop_clock.h"
-#include "shell/tick_counters.h"
+#include "base/game_clock.h"
+#include "base/screen_id.h"
+#include "base/options.h"
+#include "hall/shop_clock.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "presentation/surfaces.h"
 #include "presentation/viewer/viewer_scenes.h"
 #include "presentation/viewer/viewer_windows.h"
-#include "shell/shell_state.h"
-#include "shell/tick_counters.h"
+#include "base/options.h"
+#include "base/tick_counters.h"
 
 namespace {
 
@@ -83,16 +83,7 @@ int RunViewerTiming() {
   });
   // The parts of a paint: composing in memory against showing it in the window.
   Time("compose face in memory", [](int) {
-    CopyFromSurface(ScreenDC, 0, 0, FacePicture.width, FacePicture.height, FacePicture, 0, 0);
-    const MachineRecord& m = *CurrentSlot.slot->machine;
-    DrawReels(ScreenDC, m);
-    DrawStopLamps(ScreenDC, m);
-    DrawLineLamps(ScreenDC, m);
-    DrawMedalLamp(ScreenDC, m);
-    DrawBonusLamps(ScreenDC, m);
-    DrawBigChanceLamp(ScreenDC, m);
-    DrawDigits(ScreenDC, m);
-    DrawWaitLamp(ScreenDC, m);
+    ComposeFace(CurrentSlot.slot->machine);
   });
   Time("screen surface to the window", [](int) {
     HDC dc = GetDC(ViewerPlay);

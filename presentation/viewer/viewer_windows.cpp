@@ -6,7 +6,7 @@
 #include "hall/hall_tick.h"
 #include "hall/player_slot.h"
 #include "presentation/presentation.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 #include "shell/tick_handler.h"
 
 HWND ViewerMain = nullptr, ViewerInfo = nullptr, ViewerTitle = nullptr, ViewerHall = nullptr,

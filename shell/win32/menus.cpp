@@ -4,7 +4,7 @@
 
 #include "shell/command_ids.h"
 #include "shell/menu_plan.h"
-#include "shell/open_menu.h"
+#include "base/open_menu.h"
 #include "shell/shell_texts.h"
 #include "hall/text.h"
 #include "shell/win32/shell_windows.h"

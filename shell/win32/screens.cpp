@@ -2,8 +2,8 @@
 // panel on the right: their classes, creation in the fixed order, and the switch between them.
 #include "hall/player_slot.h"
 #include "presentation/presentation.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 #include "shell/win32/shell_windows.h"
 
 HWND InfoPanel = nullptr;

@@ -13,10 +13,10 @@
 #include "hall/text.h"
 #include "hall/visits.h"
 #include "shell/command_ids.h"
-#include "shell/screen_id.h"
-#include "shell/shell_state.h"
+#include "base/screen_id.h"
+#include "base/options.h"
 #include "shell/slot_rules.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 #include "shell/win32/shell_windows.h"
 #include "shell/win32/wide_text.h"
 

@@ -7,8 +7,8 @@
 #include "hall/shops.h"
 #include "machine/game_random.h"
 #include "machine/machine_reset.h"
-#include "shell/screen_id.h"
-#include "shell/shop_clock.h"
+#include "base/screen_id.h"
+#include "hall/shop_clock.h"
 #include "tests/hall/hall_test_support.h"
 #include "tools/hallsim/hall_sim.h"
 

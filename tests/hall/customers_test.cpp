@@ -10,9 +10,9 @@
 #include "machine/machine_catalog.h"
 #include "machine/machine_model.h"
 #include "machine/machine_reset.h"
-#include "shell/screen_id.h"
-#include "shell/shop_clock.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "hall/shop_clock.h"
+#include "base/tick_counters.h"
 #include "tests/hall/hall_test_support.h"
 
 namespace {
@@ -220,6 +220,20 @@ TEST_F(CustomersTest, ClosingTimeWaitsForRunningBonus) {
   ASSERT_EQ(posts.size(), 1u);
   EXPECT_EQ(posts[0].command, CmdForcedLeave);
   EXPECT_EQ(posts[0].lParam, kLeaveReasonClosing);
+}
+
+TEST_F(CustomersTest, MedalBoxesThatChangeRedrawTheHall) {
+  MachineRecord& m = PlaceOccupant(ShopDay, 3, OccupantCustomer, 399);
+  m.state = StatePayingOut;
+  m.payoutPending = 0;
+  HallChanged = 0;
+  Tick();  // the pay-out ends with 399 medals: still no box
+  EXPECT_EQ(HallChanged, 0) << "no change, no redraw";
+  m.medals = 1601;
+  m.state = StatePayingOut;
+  Tick();
+  EXPECT_EQ(m.boxStacks, 1);
+  EXPECT_EQ(HallChanged, 1);
 }
 
 TEST_F(CustomersTest, OnlyTheOpenShopRecordsItsTime) {

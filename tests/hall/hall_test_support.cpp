@@ -18,13 +18,14 @@
 #include "hall/save_data.h"
 #include "hall/shops.h"
 #include "machine/auto_operate.h"
+#include "shell/auto_press.h"
 #include "machine/game_random.h"
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
-#include "shell/game_clock.h"
-#include "shell/open_menu.h"
-#include "shell/shop_clock.h"
-#include "shell/tick_counters.h"
+#include "base/game_clock.h"
+#include "base/open_menu.h"
+#include "hall/shop_clock.h"
+#include "base/tick_counters.h"
 #include "tools/hallsim/hall_sim.h"
 
 namespace {

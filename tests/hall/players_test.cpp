@@ -12,7 +12,7 @@
 #include "hall/shops.h"
 #include "hall/string_id.h"
 #include "hall/visits.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 #include "tests/hall/hall_test_support.h"
 
 namespace {

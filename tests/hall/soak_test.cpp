@@ -18,8 +18,8 @@
 #include "hall/string_id.h"
 #include "hall/visits.h"
 #include "machine/machine_model.h"
-#include "shell/screen_id.h"
-#include "shell/shop_clock.h"
+#include "base/screen_id.h"
+#include "hall/shop_clock.h"
 #include "tests/hall/hall_test_support.h"
 #include "tools/hallsim/hall_sim.h"
 

@@ -8,8 +8,8 @@
 #include "hall/player_slot.h"
 #include "machine/machine_catalog.h"
 #include "presentation/hall_looks.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
 #include "presentation/faces/no5_rules.h"
-#include "shell/screen_id.h"
-#include "shell/tick_counters.h"
+#include "base/screen_id.h"
+#include "base/tick_counters.h"
 
 namespace {
 

@@ -5,31 +5,32 @@
 #include "machine/game_cycle.h"
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
+#include "presentation/game_description.h"
 #include "presentation/play_controls_layout.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 namespace {
 
 TEST(PlayControlsLayout, StopButtonsStandSeventyNineApartWithTheirReels) {
-  const PlayControlPlace* stop1 = PlayControlPlaceOf(ControlStop1);
-  const PlayControlPlace* stop3 = PlayControlPlaceOf(ControlStop3);
-  ASSERT_NE(stop1, nullptr);
-  ASSERT_NE(stop3, nullptr);
-  EXPECT_EQ(stop3->x - stop1->x, 2 * 79);
-  EXPECT_EQ(PlayControlPlaceOf(ControlNone), nullptr);
-  EXPECT_EQ(PlayControlPlaceOf(26), nullptr);
+  SelectGame(*GameDescriptionOf(1));
+  PlayControlPlace stop1, stop3, p;
+  ASSERT_TRUE(PlayControlPlaceOf(ControlStop1, stop1));
+  ASSERT_TRUE(PlayControlPlaceOf(ControlStop3, stop3));
+  EXPECT_EQ(stop3.x - stop1.x, 2 * 79);
+  EXPECT_FALSE(PlayControlPlaceOf(ControlNone, p));
+  EXPECT_FALSE(PlayControlPlaceOf(26, p));
   for (int c = ControlMedalIn; c <= ControlStop3; ++c) {
-    const PlayControlPlace* p = PlayControlPlaceOf(c);
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->control, c);
+    ASSERT_TRUE(PlayControlPlaceOf(c, p));
+    EXPECT_EQ(p.control, c);
     // Every cursor target lies on its control.
-    EXPECT_LT(p->targetX, p->w);
-    EXPECT_LT(p->targetY, p->h);
+    EXPECT_LT(p.targetX, p.w);
+    EXPECT_LT(p.targetY, p.h);
   }
 }
 
 TEST(PlayControlsLayout, CursorFollowsTheGame) {
   SelectMachine(kMachineNo1);
+  SelectGame(*GameDescriptionOf(1));
   ResetTickCounters();
   MachineRecord m{};
   ResetMachine(m, ResetFull);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "presentation/sound_dispatch.h"
-#include "shell/shell_state.h"
-#include "shell/tick_counters.h"
+#include "base/options.h"
+#include "base/tick_counters.h"
 
 namespace {
 

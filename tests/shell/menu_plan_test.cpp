@@ -8,8 +8,8 @@
 #include "hall/shops.h"
 #include "shell/command_ids.h"
 #include "shell/menu_plan.h"
-#include "shell/screen_id.h"
-#include "shell/shell_state.h"
+#include "base/screen_id.h"
+#include "base/options.h"
 
 namespace {
 

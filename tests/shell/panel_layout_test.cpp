@@ -6,7 +6,7 @@
 
 #include "shell/command_ids.h"
 #include "shell/panel_layout.h"
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 // stop orders, and the current player's machine pressing its on-screen controls.
 #include <vector>
 
-#include "shell/screen_id.h"
+#include "base/screen_id.h"
+#include "hall/auto_play.h"
 #include "tests/unit/machine_test_support.h"
 
 namespace {

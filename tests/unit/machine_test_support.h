@@ -7,13 +7,15 @@
 #include "hall/player_slot.h"
 #include "hall/shops.h"
 #include "machine/auto_operate.h"
+#include "shell/auto_press.h"
 #include "machine/game_cycle.h"
 #include "machine/game_random.h"
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
 #include "machine/reel_geometry.h"
-#include "shell/open_menu.h"
-#include "shell/tick_counters.h"
+#include "base/open_menu.h"
+#include "hall/auto_play.h"
+#include "base/tick_counters.h"
 
 // Every machine test starts from the state of a fresh process running game No.1.
 class MachineTest : public ::testing::Test {
@@ -43,7 +45,7 @@ class MachineTest : public ::testing::Test {
   // One tick as the hall runs it for an occupied machine.
   void Tick() {
     AdvanceTickCounters();
-    if (m.occupant != 0) AutoOperate(m);
+    AutoPlay(m);
     MachineTick(m);
   }
 

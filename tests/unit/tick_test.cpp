@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "hall/shops.h"
-#include "shell/game_clock.h"
+#include "base/game_clock.h"
 #include "shell/notice_age.h"
-#include "shell/shop_clock.h"
-#include "shell/tick_counters.h"
+#include "hall/shop_clock.h"
+#include "base/tick_counters.h"
 #include "shell/tick_handler.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "hall/save_data.h"
 #include "hall/shops.h"
 #include "machine/game_random.h"
-#include "shell/game_clock.h"
-#include "shell/shop_clock.h"
-#include "shell/tick_counters.h"
+#include "base/game_clock.h"
+#include "hall/shop_clock.h"
+#include "base/tick_counters.h"
 #include "shell/tick_handler.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "hall/save_data.h"
 #include "hall/shops.h"
 #include "machine/machine_model.h"
-#include "shell/shop_clock.h"
+#include "hall/shop_clock.h"
 #include "tools/hallsim/hall_sim.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "machine/game_cycle.h"
 #include "machine/game_random.h"
 #include "machine/machine_reset.h"
-#include "shell/tick_counters.h"
+#include "base/tick_counters.h"
 
 void StartSession(SimSession& s, const MachineModel& model, int setting, uint32_t seed) {
   SelectMachine(model);

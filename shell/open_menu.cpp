@@ -1,4 +1,0 @@
-// The handle of the open menu, kept as an opaque pointer so the portable core can read it.
-#include "shell/open_menu.h"
-
-void* OpenMenu = nullptr;
