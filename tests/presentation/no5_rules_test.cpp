@@ -11,6 +11,7 @@
 #include "machine/machine_catalog.h"
 #include "machine/machine_reset.h"
 #include "presentation/faces/no5_rules.h"
+#include "presentation/game_description.h"
 #include "base/screen_id.h"
 #include "base/tick_counters.h"
 
@@ -307,47 +308,37 @@ TEST_F(No5Rules, HallBandShowsWhoSitsThereAndFlashesInABonus) {
 
 // ---------------------------------------------------------------------------------------------
 // The play screen redraws a part only when the machine asks or a tick mark adds its bit; the
-// marks must keep every dot, the top picture and the displays from showing a stale look.
+// game's description must keep every dot, the top picture and the displays from showing a
+// stale look.
 
-struct Marks {
-  bool (*bonus)(const MachineRecord&);    // Phase256 wrap: bits 32 and 64
-  bool (*underWay)(const MachineRecord&); // Phase128 wrap: bits 4, 8 and 16 (null: none)
-};
-
-struct ShownPart {
-  const char* name;
-  int bit;
-  int (*rule)(const MachineRecord&, int);
-  int index;
+// One place of a part as the screen shows it.
+struct ShownPlace {
+  const PartSpec* part;
+  int place;
   int shown;
-  int stale;
+  int stale;  // ticks it has shown another look than its rule's
   int worst;
-  // Ticks a part may show a stale look: up to the next mark of its phase. The bonus parts may
+  // Ticks a place may show a stale look: up to the next mark of its phase. The bonus parts may
   // also keep their look through the pay-out of the game that ends the bonus, whose end
   // redraws them (one medal every four ticks).
-  int Allowed() const { return bit == 32 || bit == 64 ? 16 + 4 * kMaxPayPerGame : 16; }
+  int Allowed() const { return part->bit == 32 || part->bit == 64 ? 16 + 4 * kMaxPayPerGame : 16; }
   bool TooLong() const { return worst >= Allowed(); }
 };
 
+bool SpecBonusMark(const MachineRecord& m) { return m.bigGames > 0 || m.jacWins > 0; }
+bool Waiting(const MachineRecord& m) { return m.state < StateLeverPulled; }
+bool UnderWay(const MachineRecord& m) { return m.state >= StateLeverPulled; }
+bool Won(const MachineRecord& m) { return m.litLines != 0; }
+
+// The marks as first described for this face: the bonus parts while a bonus has wins left,
+// MEDAL IN while waiting, the winning lines; and the same with the game's dots kept up.
+const TickMark kSpecMarks[] = {{256, SpecBonusMark, 32 | 64, false}, {128, Waiting, 8, false},
+                               {128, Won, 2, false}};
+const TickMark kSpecMarksWithDots[] = {{256, SpecBonusMark, 32 | 64, false}, {128, Waiting, 8, false},
+                                       {128, UnderWay, 4 | 8 | 16, false}, {128, Won, 2, false}};
+
 class No5Redraws : public No5Rules {
  protected:
-  std::vector<ShownPart> Parts() {
-    std::vector<ShownPart> parts;
-    for (int r = 0; r < 3; ++r) parts.push_back({"STOP dot", 4, No5StopDotLook, r, 0, 0, 0});
-    for (int i = 0; i < 5; ++i) parts.push_back({"bet-line dot", 2, No5LineDotLook, i, 0, 0, 0});
-    parts.push_back({"MEDAL IN dot", 8, No5MedalInDotLook, 0, 0, 0, 0});
-    parts.push_back({"START dot", 16, No5StartDotLook, 0, 0, 0, 0});
-    for (int i = 0; i < kStageDots; ++i) {
-      parts.push_back({"stage dot", 32, No5StageDotLook, i, 0, 0, 0});
-    }
-    for (int j = 0; j < kBonusGameDots; ++j) {
-      parts.push_back({"BONUS GAME dot", 32, No5BonusGameDotLook, j, 0, 0, 0});
-    }
-    parts.push_back({"top picture", 64, No5TopPictureLook, 0, 0, 0, 0});
-    for (int p = 0; p < 4; ++p) parts.push_back({"display", 128, No5DigitGlyph, p, 0, 0, 0});
-    return parts;
-  }
-
   void StartRegularStage(uint32_t seed) {
     SetUp();
     SeedGameRandom(seed);
@@ -371,80 +362,88 @@ class No5Redraws : public No5Rules {
     return 1;
   }
 
-  // Plays from the machine's present state for `ticks`, drawing as the play screen does
-  // (screen first, then the machine's step), and returns the part that stayed stale longest.
-  ShownPart Play(const Marks& marks, int ticks, int (*until)(const MachineRecord&) = nullptr) {
-    std::vector<ShownPart> parts = Parts();
-    for (ShownPart& p : parts) {  // the full paint leaves the bonus dots and the picture unlit
-      p.shown = p.bit == 32 || p.bit == 64 ? 0 : p.rule(m, p.index);
+  // Plays from the machine's present state for `ticks`, drawing as the play screen does with
+  // the description `g` (screen first, then the machine's step), and returns the place that
+  // overstayed its allowance most, else the one that came nearest.
+  ShownPlace Play(const GameDescription& g, int ticks, int (*until)(const MachineRecord&) = nullptr) {
+    std::vector<ShownPlace> places;
+    for (int i = 0; i < g.partCount; ++i) {
+      const PartSpec& part = g.parts[i];
+      if (part.drawer != PartDrawer::Looks) continue;
+      for (int p = 0; p < part.placeCount; ++p) {
+        // The full paint leaves some parts showing the face's own look, look 0.
+        int shown = (g.fullPaintSkips & part.bit) != 0 ? 0 : part.look(m, p);
+        places.push_back({&part, p, shown, 0, 0});
+      }
     }
     for (int tick = 0; tick < ticks; ++tick) {
       AdvanceTickCounters();
-      int bits = m.redrawFlags;
-      if (Phase256 == 0 && marks.bonus(m)) bits |= 32 | 64;
-      if (Phase128 == 0) {
-        if (m.state < StateLeverPulled) bits |= 8;
-        if (marks.underWay != nullptr && marks.underWay(m)) bits |= 4 | 8 | 16;
-        if (m.litLines != 0) bits |= 2;
-      }
+      int bits = m.redrawFlags | TickMarkBits(g, m, nullptr);
       m.redrawFlags = 0;
-      for (ShownPart& p : parts) {
-        if (bits & p.bit) p.shown = p.rule(m, p.index);
-        p.stale = p.shown == p.rule(m, p.index) ? 0 : p.stale + 1;
-        if (p.stale > p.worst) p.worst = p.stale;
+      for (ShownPlace& s : places) {
+        int now = s.part->look(m, s.place);
+        if (bits & s.part->bit) s.shown = now;
+        s.stale = s.shown == now ? 0 : s.stale + 1;
+        if (s.stale > s.worst) s.worst = s.stale;
       }
       if (tick % 4 == 0) Press();
       MachineTick(m);
       if (until != nullptr && until(m)) break;
     }
-    // The part that overstayed most, else the one that came nearest.
-    ShownPart worst = parts[0];
-    for (const ShownPart& p : parts) {
-      if (p.worst - p.Allowed() > worst.worst - worst.Allowed()) worst = p;
+    ShownPlace worst = places[0];
+    for (const ShownPlace& s : places) {
+      if (s.worst - s.Allowed() > worst.worst - worst.Allowed()) worst = s;
     }
     return worst;
   }
+
+  static GameDescription WithMarks(const TickMark* marks, int count) {
+    GameDescription g = *GameDescriptionOf(5);
+    g.tickMarks = marks;
+    g.tickMarkCount = count;
+    return g;
+  }
 };
 
-bool PlainBonusMark(const MachineRecord& m) { return m.bigGames > 0 || m.jacWins > 0; }
-
-bool GameDotsKept(const MachineRecord& m) { return m.state >= StateLeverPulled; }
+std::string Where(const ShownPlace& s) {
+  return "bit " + std::to_string(s.part->bit) + " place " + std::to_string(s.place) + ": " +
+         std::to_string(s.worst) + " ticks stale";
+}
 
 int BonusOver(const MachineRecord& m) {
   return m.bigGames == 0 && m.jacWins == 0 && m.state == StateIdle;
 }
 
 TEST_F(No5Redraws, NoPartStaysStaleThroughABigBonusAndRegularBonuses) {
-  const Marks ours{No5BonusShowing, No5GameUnderWay};
+  const GameDescription& g = *GameDescriptionOf(5);
   // A big bonus of thirty general games with its JAC stages, until it is over.
   m.bigGames = 30;
-  ShownPart worst = Play(ours, 200000, BonusOver);
+  ShownPlace worst = Play(g, 200000, BonusOver);
   EXPECT_TRUE(BonusOver(m));
-  EXPECT_FALSE(worst.TooLong()) << worst.name << " " << worst.index << ": " << worst.worst;
+  EXPECT_FALSE(worst.TooLong()) << Where(worst);
   // A regular bonus of every JAC sequence, then ordinary games: sequence 3's stage ends on the
   // centre reel and the right reel runs out after it.
   for (int sequence = 0; sequence < kJacSequenceRows; ++sequence) {
     StartRegularStage(SeedPlaying(sequence));
-    worst = Play(ours, 3000);
+    worst = Play(g, 3000);
     EXPECT_EQ(m.jacSequence, sequence);
-    EXPECT_FALSE(worst.TooLong()) << "sequence " << sequence << ": " << worst.name << " "
-                                  << worst.index << ": " << worst.worst;
+    EXPECT_FALSE(worst.TooLong()) << "sequence " << sequence << ": " << Where(worst);
   }
 }
 
 TEST_F(No5Redraws, WithoutTheExtraMarksTheStartDotAndTheBonusLooksGoStale) {
   // Negative control. Without a redraw of the game's dots while it is under way, the START dot
-  // stays lit through every spin.
-  ShownPart worst = Play(Marks{PlainBonusMark, nullptr}, 3000);
-  EXPECT_STREQ(worst.name, "START dot");
-  EXPECT_TRUE(worst.TooLong()) << worst.worst;
+  // (bit 16) stays lit through every spin.
+  ShownPlace worst = Play(WithMarks(kSpecMarks, 3), 3000);
+  EXPECT_EQ(worst.part->bit, 16);
+  EXPECT_TRUE(worst.TooLong()) << Where(worst);
   // With the bonus mark only while JAC wins are left, a stage whose last reel runs out after
   // the sixth win leaves the top picture or the BONUS GAME dots as they were until the next
   // game's pay-out.
   StartRegularStage(SeedPlaying(3));
-  worst = Play(Marks{PlainBonusMark, GameDotsKept}, 3000);
-  EXPECT_TRUE(worst.bit == 32 || worst.bit == 64) << worst.name;
-  EXPECT_TRUE(worst.TooLong()) << worst.worst;
+  worst = Play(WithMarks(kSpecMarksWithDots, 4), 3000);
+  EXPECT_TRUE(worst.part->bit == 32 || worst.part->bit == 64) << Where(worst);
+  EXPECT_TRUE(worst.TooLong()) << Where(worst);
 }
 
 }  // namespace
