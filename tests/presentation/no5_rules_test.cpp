@@ -321,7 +321,9 @@ struct ShownPlace {
   // Ticks a place may show a stale look: up to the next mark of its phase. The bonus parts may
   // also keep their look through the pay-out of the game that ends the bonus, whose end
   // redraws them (one medal every four ticks).
-  int Allowed() const { return part->bit == 32 || part->bit == 64 ? 16 + 4 * kMaxPayPerGame : 16; }
+  int Allowed() const {
+    return part->bit == 32 || part->bit == 64 ? 16 + 4 * kMaxPayPerGame : 16;
+  }
   bool TooLong() const { return worst >= Allowed(); }
 };
 
@@ -365,7 +367,8 @@ class No5Redraws : public No5Rules {
   // Plays from the machine's present state for `ticks`, drawing as the play screen does with
   // the description `g` (screen first, then the machine's step), and returns the place that
   // overstayed its allowance most, else the one that came nearest.
-  ShownPlace Play(const GameDescription& g, int ticks, int (*until)(const MachineRecord&) = nullptr) {
+  ShownPlace Play(const GameDescription& g, int ticks,
+                  int (*until)(const MachineRecord&) = nullptr) {
     std::vector<ShownPlace> places;
     for (int i = 0; i < g.partCount; ++i) {
       const PartSpec& part = g.parts[i];

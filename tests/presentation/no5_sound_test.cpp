@@ -51,7 +51,9 @@ class No5Sound : public ::testing::Test {
 };
 
 TEST_F(No5Sound, OrdinaryPlayHearsEveryEffect) {
-  for (int id : {MedalBet, ReelStart, ReelRest}) EXPECT_EQ(Dispatch(id), (Calls{{id, WaveOnce}})) << id;
+  for (int id : {MedalBet, ReelStart, ReelRest}) {
+    EXPECT_EQ(Dispatch(id), (Calls{{id, WaveOnce}})) << id;
+  }
   // The lever pulled too early stops whatever plays and buzzes until the reels start.
   EXPECT_EQ(Dispatch(EarlyLever), (Calls{{0, WaveStop}, {EarlyLever, WaveLoopUnlessBusy}}));
   EXPECT_EQ(Dispatch(kMarker), (Calls{{0, WaveStop}}));
@@ -67,7 +69,9 @@ TEST_F(No5Sound, JacTuneFollowsTheWinsLeftWhateverTableTheMachineKeeps) {
   m.jacWins = 6;
   m.singleBonus = 4;
   EXPECT_EQ(Dispatch(ReelRest, true), (Calls{{JacTune, WaveLoopUnlessBusy}}));
-  for (int id : {+MedalBet, +EarlyLever, +ReelStart, +ReelRest}) EXPECT_EQ(Dispatch(id), Calls{}) << id;
+  for (int id : {+MedalBet, +EarlyLever, +ReelStart, +ReelRest}) {
+    EXPECT_EQ(Dispatch(id), Calls{}) << id;
+  }
   // Inside a big bonus a stage hears the JAC tune; between its stages the big bonus tune.
   m.bigGames = 20;
   EXPECT_EQ(Dispatch(0, true), (Calls{{JacTune, WaveLoopUnlessBusy}}));
