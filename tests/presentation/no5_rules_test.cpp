@@ -336,8 +336,10 @@ bool Won(const MachineRecord& m) { return m.litLines != 0; }
 // MEDAL IN while waiting, the winning lines; and the same with the game's dots kept up.
 const TickMark kSpecMarks[] = {{256, SpecBonusMark, 32 | 64, false}, {128, Waiting, 8, false},
                                {128, Won, 2, false}};
-const TickMark kSpecMarksWithDots[] = {{256, SpecBonusMark, 32 | 64, false}, {128, Waiting, 8, false},
-                                       {128, UnderWay, 4 | 8 | 16, false}, {128, Won, 2, false}};
+const TickMark kSpecMarksWithDots[] = {{256, SpecBonusMark, 32 | 64, false},
+                                       {128, Waiting, 8, false},
+                                       {128, UnderWay, 4 | 8 | 16, false},
+                                       {128, Won, 2, false}};
 
 class No5Redraws : public No5Rules {
  protected:
