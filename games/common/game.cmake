@@ -1,6 +1,6 @@
 # meridola_game(N): game No.N of the family from its folder games/kv440N/ (description, art,
-# sounds, icons). In the Windows build: the resource object, the program Kv440N.exe and its
-# resource check; natively: the game's contact sheet. The built games are listed in the global
+# sounds, icons, help). In the Windows build: the resource object, the program Kv440N.exe, its
+# resource check and its help file; natively: the game's contact sheet and help check. The built games are listed in the global
 # property MERIDOLA_GAMES, which the end-to-end runs and the help read.
 
 function(meridola_game n)
@@ -21,6 +21,16 @@ function(meridola_game n)
       DEPENDS ${dir}_media contactsheet
       COMMENT "Contact sheet of game No.${n}: ${bin}/contact-sheet.png"
       VERBATIM)
+    meridola_game_help(${dir} ${n} ${bin})
+    # The artist's check of the game's face: every look cut from the face fits its place.
+    set(art_check ${MERIDOLA_GAMES_DIR}/${dir}/art/src/check_face.py)
+    if(EXISTS ${art_check})
+      find_package(Python3 COMPONENTS Interpreter REQUIRED)
+      add_test(NAME art_check_${dir}
+               COMMAND ${CMAKE_COMMAND} -E env ART_PREVIEW=${bin}/art-check
+                       BMPCONV=$<TARGET_FILE:bmpconv> ${Python3_EXECUTABLE} -B ${art_check})
+      file(MAKE_DIRECTORY ${bin}/art-check)
+    endif()
     return()
   endif()
 
@@ -71,4 +81,7 @@ function(meridola_game n)
                      $<TARGET_FILE:rescheck_${dir}>)
     set_tests_properties(resources_${dir} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
   endif()
+
+  # Its help file Kv440N.chm beside the program.
+  meridola_game_help(${dir} ${n} ${bin})
 endfunction()

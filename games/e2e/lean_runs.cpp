@@ -36,17 +36,21 @@ bool Overdrawn(const PartSpec& part, int place) {
   return false;
 }
 
+// The cash-out box of a player who stands up with medals, answered; false when none came.
+bool TakeCashOut(GameSession& g, const std::wstring& who, int ms) {
+  HWND box = g.WaitMessageBox(ms);
+  if (box == nullptr || g.BoxText(box).find(who + L"メダル ") != 0) return false;
+  g.Press(box, IDOK);
+  g.WaitGone(box);
+  return true;
+}
+
 // Closes the game with a player seated, answering its boxes (question, cash-out, farewell).
 void CloseSeated(GameSession& g, const std::wstring& player) {
   const std::wstring who = L"「" + player + L"」さん\n";
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "closing: question");
-  HWND box = g.WaitMessageBox();
-  Check(box != nullptr && g.BoxText(box).find(who + L"メダル ") == 0, "closing: the cash-out");
-  if (box != nullptr) {
-    g.Press(box, IDOK);
-    g.WaitGone(box);
-  }
+  Check(TakeCashOut(g, who, 5000), "closing: the cash-out");
   ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "closing: farewell");
   int code = g.WaitExit();
   Check(code == 0, "the game ends with exit code 0 (got %d)", code);
@@ -108,6 +112,24 @@ void RunStart(GameSession& g, const std::wstring& exe, const std::wstring& probe
   SecondCopyRefused(exe, probe, GameTitle(), "a second copy of the game");
   auto bar = g.MenuBar();
   Check(Checked(bar, 40301) && Has(bar, 40303) && Has(bar, 40305), "title bar: shop and game items");
+  // A player enrols, enters the shop and sits down.
+  g.Command(40304);
+  HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
+  if (Check(players != nullptr, "the player dialog opens")) {
+    Enrol(g, players, kPlayer);
+    Check(ListCount(players) == 1 && ListLine(players, 0) == L"    \t" + kPlayer, "the new player is listed");
+    g.Press(players, IDOK);
+    g.WaitGone(players);
+  }
+  EnterAs(g, 0);
+  SitAt(g, kPlayMachine, "the new player sits down");
+  g.Command(40313);
+  const std::wstring who = L"「" + kPlayer + L"」さん\n";
+  ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "stop playing");
+  TakeCashOut(g, who, 1500);  // nothing was bought: there may be nothing to cash
+  CheckScreen(g, L"Kv4401Hall", "after standing up");
+  g.Command(40310);
+  ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "farewell");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   int code = g.WaitExit();
   Check(code == 0, "the game ends with exit code 0 (got %d)", code);
@@ -149,6 +171,13 @@ void RunFace(GameSession& g, const std::wstring& exe) {
     Sleep(400);
   }
   Check(WaitUntil([&] { return !face.ReelsMove(); }, 10000), "the three stop keys stop the reels");
+  // The fruit role drawn before the game is lined up and paid: read where the face can show it.
+  if (face.ref.StripOf("PanelDigits") >= 0) {
+    Check(WaitUntil([&] { return face.Grab() && face.ref.PaidDisplay(face.now) > 0; }, 8000),
+          "the win is paid and shown (paid %d)", face.ref.PaidDisplay(face.now));
+  } else {
+    std::printf("  (this face's payout display is read by the game's own runs)\n");
+  }
   off.clear();
   Check(WaitUntil([&] { off.clear(); return face.Grab() && face.PartsOffTheirLooks(&off) == 0; }, 5000),
         "after the game: every lamp and display shows one of its looks (off:%s)", off.c_str());

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "games/e2e/e2e_game.h"
 #include "games/e2e/e2e_steps.h"
 #include "games/e2e/face_check.h"
 #include "machine/machine_record.h"
+#include "presentation/game_description.h"
 
 namespace {
 
@@ -104,8 +106,9 @@ bool ReelsTurning(Face& face, int reel = -1) {
   if (!face.Grab()) return false;
   Picture before = face.now;
   Sleep(120);
-  int x = reel < 0 ? 103 : 103 + 96 * reel, w = reel < 0 ? 252 : 60;
-  return face.Grab() && Differences(before, face.now, x, 141, w, 128) > 0;
+  const ReelGeometry& r = DrivenDescription().reels;
+  int x = reel < 0 ? r.x : r.x + r.step * reel, w = reel < 0 ? 2 * r.step + r.w : r.w;
+  return face.Grab() && Differences(before, face.now, x, r.y, w, r.h) > 0;
 }
 
 // A stop asked for by the keypad: the STOP lamp goes out at once, the reel slides on to its

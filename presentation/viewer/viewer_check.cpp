@@ -12,6 +12,7 @@
 #include "hall/shops.h"
 #include "machine/auto_operate.h"
 #include "machine/machine_model.h"
+#include "presentation/game_description.h"
 #include "presentation/presentation.h"
 #include "presentation/surfaces.h"
 #include "presentation/viewer/screen_capture.h"
@@ -84,20 +85,65 @@ int Differences(int x0, int y0, int w, int h, Expected expected) {
   return wrong;
 }
 
+// A place of the active game's face where a lamp or a control shows its looks, as the game's
+// description states it: the rectangle, and how the unlit (released) and lit (pressed) looks
+// are made.
+struct Spot {
+  int x = 0, y = 0, w = 0, h = 0;
+  const LookStep* unlit = nullptr;
+  const LookStep* lit = nullptr;
+};
+
+// The part of the face drawn from a strip.
+const PartSpec* PartOf(const char* strip) {
+  const GameDescription& g = ActiveGame();
+  const int index = StripIndex(g, strip);
+  for (int i = 0; i < g.partCount && index >= 0; ++i) {
+    if (g.parts[i].strip == index) return &g.parts[i];
+  }
+  Check(false, "no part of the face shows %s", strip);
+  return nullptr;
+}
+
+// Place `place` of a lamp's part: its looks are the unlit ones of every place, then the lit ones.
+Spot LampSpot(const char* strip, int place) {
+  const PartSpec* part = PartOf(strip);
+  if (part == nullptr) return Spot{};
+  const StripSpec& s = ActiveGame().strips[part->strip];
+  if (place >= part->placeCount || s.stepCount != 2 * part->placeCount) {
+    Check(false, "%s: no unlit and lit look for place %d", strip, place);
+    return Spot{};
+  }
+  const Place& p = part->places[place];
+  return {p.x, p.y, s.w, s.h, &s.steps[place], &s.steps[part->placeCount + place]};
+}
+
+// A play control (20..25): its released look, then its pressed one.
+Spot ControlSpot(int control) {
+  const ControlSpec& c = ActiveGame().controls[control - ControlMedalIn];
+  const StripSpec& s = ActiveGame().strips[c.strip];
+  return {c.x, c.y, c.w, c.h, &s.steps[0], &s.steps[1]};
+}
+
 // The face with a lit picture over it: the picture's own pixels, the face where it is
 // transparent (key colour) when it is a sprite.
-int FaceOrLit(const char* what, bool lit, const Art& face, const Art& picture, int x0, int y0,
-              int w, int h, int picY) {
+int FaceOrLit(const char* what, bool lit, const Art& face, const Spot& at) {
+  if (at.lit == nullptr) return 1;
+  const Art picture = LoadArt(at.lit->bitmap);
+  const int x0 = at.x, y0 = at.y, w = at.w, h = at.h, picX = at.lit->sx, picY = at.lit->sy;
   int wrong = Differences(x0, y0, w, h, [&](int x, int y) {
     if (!lit) return face.At(x0 + x, y0 + y);
-    uint32_t p = picture.At(x, picY + y);
+    uint32_t p = picture.At(picX + x, picY + y);
     return p == kKey ? face.At(x0 + x, y0 + y) : p;
   });
   Check(wrong == 0, "%s %s: %d pixels differ", what, lit ? "lit" : "unlit", wrong);
   // The negative control: lit and unlit differ, so the comparison can tell them apart.
   int differ = 0;
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) differ += picture.At(x, picY + y) != kKey && picture.At(x, picY + y) != face.At(x0 + x, y0 + y);
+    for (int x = 0; x < w; ++x) {
+      uint32_t p = picture.At(picX + x, picY + y);
+      differ += p != kKey && p != face.At(x0 + x, y0 + y);
+    }
   }
   Check(differ > 0, "%s: the lit picture looks like the face", what);
   return wrong;
@@ -113,8 +159,7 @@ void RepaintPlay() {
 
 void CheckFaceLamps() {
   SetUpScene("play-idle");
-  const Art face = LoadArt(502), lines = LoadArt(604), stops = LoadArt(605), medal = LoadArt(606),
-            bonus = LoadArt(607), big = LoadArt(608), digits = LoadArt(609);
+  const Art face = LoadArt(502);
   MachineRecord& m = SeatedMachine();
   // Idle with two medals bet: top, middle and bottom line lamps lit; credit 37; 8 paid with
   // the point; MEDALS lit; bonus stage 2 passed; a big bonus lined up.
@@ -128,39 +173,50 @@ void CheckFaceLamps() {
   m.bigGames = kMarker;
   Blink128 = 1;
   RepaintPlay();
-  static const int kNumberRow[5] = {60, 30, 0, 30, 60};
   for (int i = 0; i < 5; ++i) {
     bool lit = i >= 1 && i <= 3;
     char what[32];
     std::snprintf(what, sizeof what, "bet-line lamp %d", i);
-    FaceOrLit(what, lit, face, lines, 19, 124 + 33 * i, 64, 30, kNumberRow[i]);
+    FaceOrLit(what, lit, face, LampSpot("LineLampLooks", i));
   }
-  FaceOrLit("MEDALS lamp", true, face, medal, 379, 289, 40, 18, 0);
+  FaceOrLit("MEDALS lamp", true, face, LampSpot("MedalLampLooks", 0));
   for (int k = 0; k < 3; ++k) {
     char what[32];
     std::snprintf(what, sizeof what, "BONUS lamp %d", 3 - k);
-    FaceOrLit(what, k >= 1, face, bonus, 379, 185 + 34 * k, 86, 32, 0);
+    FaceOrLit(what, k >= 1, face, LampSpot("BonusLampLooks", k));
   }
-  FaceOrLit("BIG CHANCE lamp", true, face, big, 395, 127, 54, 54, 0);
+  FaceOrLit("BIG CHANCE lamp", true, face, LampSpot("BigChanceLampLooks", 0));
+  const Spot wait = LampSpot("WaitLampLooks", 0);
   auto waitLamp = [&](bool on) {
     // Off: the plain background below the label, drawn over the label's place.
-    int wrong = Differences(59, 302, 30, 11, [&](int x, int y) { return face.At(59 + x, (on ? 302 : 313) + y); });
+    const LookStep& look = on ? *wait.lit : *wait.unlit;
+    int wrong = Differences(wait.x, wait.y, wait.w, wait.h,
+                            [&](int x, int y) { return face.At(look.x + x, look.y + y); });
     Check(wrong == 0, "WAIT lamp %s: %d pixels differ", on ? "on" : "off", wrong);
   };
   waitLamp(false);
-  // The displays: 0 and 8 with the point, 3 and 7.
-  auto glyph = [&](int g, bool point) {
-    return [&, g, point](int x, int y) {
-      uint32_t p = digits.At(x, 24 * g + y);
-      uint32_t dot = digits.At(x, 24 * 11 + y);
+  // The displays: 0 and 8 with the point, 3 and 7 (the digits part's places: paid tens, units,
+  // the point over the units, credit tens, units).
+  const PartSpec* cells = PartOf("PanelDigits");
+  Check(cells == nullptr || cells->placeCount == 5, "the digits part does not have five places");
+  if (cells == nullptr || cells->placeCount != 5) return;
+  const StripSpec& cell = ActiveGame().strips[cells->strip];
+  const Art digits = LoadArt(cell.bitmap);
+  auto glyph = [&](int n, bool point) {
+    return [&, n, point](int x, int y) {
+      uint32_t p = digits.At(x, cell.h * n + y);
+      uint32_t dot = digits.At(x, cell.h * 11 + y);
       return point && dot != 0 ? p | dot : p;
     };
   };
-  Check(Differences(19, 294, 16, 24, glyph(0, false)) == 0, "paid tens is not 0");
-  Check(Differences(35, 294, 16, 24, glyph(8, true)) == 0, "paid units is not 8 with the point");
-  Check(Differences(35, 294, 16, 24, glyph(8, false)) > 0, "the point is missing");
-  Check(Differences(429, 294, 16, 24, glyph(3, false)) == 0, "credit tens is not 3");
-  Check(Differences(445, 294, 16, 24, glyph(7, false)) == 0, "credit units is not 7");
+  auto shows = [&](int place, int n, bool point) {
+    return Differences(cells->places[place].x, cells->places[place].y, cell.w, cell.h, glyph(n, point));
+  };
+  Check(shows(0, 0, false) == 0, "paid tens is not 0");
+  Check(shows(1, 8, true) == 0, "paid units is not 8 with the point");
+  Check(shows(1, 8, false) > 0, "the point is missing");
+  Check(shows(3, 3, false) == 0, "credit tens is not 3");
+  Check(shows(4, 7, false) == 0, "credit units is not 7");
 
   // Reels turning with reel 2 already stopped: STOP lamps of reels 1 and 3 lit; WAIT off; the
   // winning middle line flashing while the medals lamp is dark.
@@ -170,53 +226,74 @@ void CheckFaceLamps() {
   m.reelState[2] = 1;
   m.litLines = 4;
   RepaintPlay();
-  FaceOrLit("STOP lamp 1", true, face, stops, 102, 277, 62, 50, 0);
-  FaceOrLit("STOP lamp 2", false, face, stops, 198, 277, 62, 50, 0);
-  FaceOrLit("STOP lamp 3", true, face, stops, 294, 277, 62, 50, 50);
-  FaceOrLit("MEDALS lamp", false, face, medal, 379, 289, 40, 18, 0);
-  FaceOrLit("winning middle line", true, face, lines, 19, 190, 64, 30, 0);
-  FaceOrLit("bet-line lamp 1 beside a win", false, face, lines, 19, 157, 64, 30, 30);
+  FaceOrLit("STOP lamp 1", true, face, LampSpot("StopLampLooks", 0));
+  FaceOrLit("STOP lamp 2", false, face, LampSpot("StopLampLooks", 1));
+  FaceOrLit("STOP lamp 3", true, face, LampSpot("StopLampLooks", 2));
+  FaceOrLit("MEDALS lamp", false, face, LampSpot("MedalLampLooks", 0));
+  FaceOrLit("winning middle line", true, face, LampSpot("LineLampLooks", 2));
+  FaceOrLit("bet-line lamp 1 beside a win", false, face, LampSpot("LineLampLooks", 1));
   m.state = StateLeverPulled;
   RepaintPlay();
   waitLamp(true);
 }
 
+// Whether a level pay line runs along a row of the face.
+bool LevelPayLineRow(const GameDescription& g, int y) {
+  for (int i = 0; i < g.payLineCount; ++i) {
+    if (g.payLines[i].y0 == y && g.payLines[i].y1 == y) return true;
+  }
+  return false;
+}
+
 void CheckReels() {
   SetUpScene("play-idle");
-  const Art symbols = LoadArt(600);
+  const GameDescription& g = ActiveGame();
+  const ReelGeometry& reel = g.reels;
+  const int unit = g.symbolHeight, middleTop = reel.y + reel.rowsAbove + unit;
+  const Art symbols = LoadArt(reel.symbols);
   MachineRecord& m = SeatedMachine();
   const MachineModel& model = ActiveMachine();
-  for (int pos : {720, 0}) {
+  const int firstInMiddle = 20 * unit;
+  for (int pos : {firstInMiddle, 0}) {
     for (int r = 0; r < 3; ++r) m.reelPos[r] = pos;
     RepaintPlay();
-    // Position 720: strip index 0 in the middle row of reel 1; 0 shows a turn on, like 756.
-    int middle = pos == 720 ? 0 : 1;
+    // Twenty symbols on: strip index 0 in the middle row of reel 1; 0 shows a turn on, like 21.
+    int middle = pos == firstInMiddle ? 0 : 1;
     int code = model.strips[0][middle];
     int wrong = 0;
-    for (int y = 187; y < 223; ++y) {
-      if (y == 204 || y == 205) continue;  // the middle pay line
-      for (int x = 0; x < 60; ++x) wrong += Screen(103 + x, y) != symbols.At(x, 36 * code + y - 187);
+    for (int y = middleTop; y < middleTop + unit; ++y) {
+      if (LevelPayLineRow(g, y)) continue;  // the middle pay line
+      for (int x = 0; x < reel.w; ++x) {
+        wrong += Screen(reel.x + x, y) != symbols.At(x, unit * code + y - middleTop);
+      }
     }
     Check(wrong == 0, "reel 1 at %d: middle row differs from the symbol in %d pixels", pos, wrong);
     // The shade darkens where its band is black and keeps the symbol where it is white (no
     // pay line crosses these rows of reel 1). Above the top row: two indexes before the middle.
     int top = model.strips[0][(middle + 19) % 21];
     wrong = 0;
-    for (int y = 0; y < 8; ++y) {
-      for (int x = 0; x < 60; ++x) {
-        uint32_t expected = symbols.At(x, 324 + y) == 0 ? 0 : symbols.At(x, 36 * top + 26 + y);
-        wrong += Screen(103 + x, 141 + y) != expected;
+    for (int y = 0; y < reel.shadeRows; ++y) {
+      for (int x = 0; x < reel.w; ++x) {
+        uint32_t shown = symbols.At(x, unit * top + unit - reel.rowsAbove + y);
+        uint32_t expected = symbols.At(x, reel.shadeY + y) == 0 ? 0 : shown;
+        wrong += Screen(reel.x + x, reel.y + y) != expected;
       }
     }
     Check(wrong == 0, "reel 1 at %d: shaded rows differ in %d pixels", pos, wrong);
   }
-  Check(Screen(110, 204) == 0x808000 && Screen(110, 205) == 0x808000,
-        "the middle pay line is not drawn two pixels thick");
+  int lineRows = 0, drawn = 0;
+  for (int y = middleTop; y < middleTop + unit; ++y) {
+    if (!LevelPayLineRow(g, y)) continue;
+    ++lineRows;
+    drawn += Screen(reel.x + 7, y) == 0x808000;
+  }
+  Check(lineRows == 2 && drawn == 2, "the middle pay line is not drawn two pixels thick");
 }
 
 void CheckControls() {
   SetUpScene("play-idle");
-  const Art face = LoadArt(502), bet = LoadArt(603), lever = LoadArt(601);
+  const Art face = LoadArt(502);
+  const Spot bet = ControlSpot(ControlBetButton), lever = ControlSpot(ControlStartLever);
   MachineRecord& m = SeatedMachine();
   m.credit = 0;
   m.state = StateIdle;
@@ -227,35 +304,35 @@ void CheckControls() {
   // The keypad's press: the pressed look, nothing bet without credit, no capture.
   SendMessageW(button, WM_LBUTTONDOWN, 0, 0);
   Capture();
-  FaceOrLit("bet button", true, face, bet, 359, 378, 46, 32, 0);
+  FaceOrLit("bet button", true, face, bet);
   Check(GetCapture() == nullptr, "a keypad press captured the mouse");
   Check(m.bet == before.bet && m.credit == before.credit && m.medals == before.medals,
         "betting without credit changed the machine");
   SendMessageW(button, WM_LBUTTONUP, 0, 0);
   Capture();
-  FaceOrLit("bet button", false, face, bet, 359, 378, 46, 32, 0);
+  FaceOrLit("bet button", false, face, bet);
   // The lever pulled by automatic play (posted): pressed until the next step releases it.
   PostMessageW(PlayControlWindow(ControlStartLever), WM_LBUTTONDOWN, 0, 0);
   Capture();
-  FaceOrLit("start lever", true, face, lever, 48, 371, 34, 42, 0);
+  FaceOrLit("start lever", true, face, lever);
   PostMessageW(PlayControlWindow(ControlStartLever), WM_LBUTTONUP, 0, 0);
   Capture();
-  FaceOrLit("start lever", false, face, lever, 48, 371, 34, 42, 0);
+  FaceOrLit("start lever", false, face, lever);
   // A real press on the lever dragged off it: captured, released look while still held; the
   // release outside gives the mouse back and moves the cursor on.
   HWND leverWindow = PlayControlWindow(ControlStartLever);
   SendMessageW(leverWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   Capture();
   Check(GetCapture() == leverWindow, "a real press on the lever did not capture the mouse");
-  FaceOrLit("lever held", true, face, lever, 48, 371, 34, 42, 0);
+  FaceOrLit("lever held", true, face, lever);
   SendMessageW(leverWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-20, 10));
   Capture();
-  FaceOrLit("lever dragged off", false, face, lever, 48, 371, 34, 42, 0);
+  FaceOrLit("lever dragged off", false, face, lever);
   Check(GetCapture() == leverWindow, "dragging off the lever lost the capture");
   SendMessageW(leverWindow, WM_LBUTTONUP, 0, MAKELPARAM(-20, 10));
   Capture();
   Check(GetCapture() == nullptr, "releasing outside the lever kept the capture");
-  // A real medal into a bet of two completes it: the cursor goes onto the lever at (17, 17).
+  // A real medal into a bet of two completes it: the cursor goes onto the lever's target.
   m.state = StateIdle;
   m.bet = 0;
   m.medals = 100;
@@ -266,7 +343,8 @@ void CheckControls() {
     SendMessageW(slot, WM_LBUTTONUP, 0, MAKELPARAM(30, 10));
   }
   PumpMessages();
-  POINT expected = {17, 17}, cursor = {0, 0};
+  const ControlSpec& leverSpec = ActiveGame().controls[ControlStartLever - ControlMedalIn];
+  POINT expected = {leverSpec.targetX, leverSpec.targetY}, cursor = {0, 0};
   ClientToScreen(leverWindow, &expected);
   GetCursorPos(&cursor);
   Check(m.bet == 3, "three medals bet %d", m.bet);

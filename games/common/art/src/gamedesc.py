@@ -58,6 +58,51 @@ class Description:
         """Every place (x, y) where the face shows a look of the strip."""
         return [(a[0], a[1]) for a in self.Part(strip)['at']]
 
+    def FacePlace(self, strip, look):
+        """Where on the face look `look` of the strip is taken from (an unlit look the part
+        does not draw at its own place: the WAIT lamp's off look)."""
+        return tuple(self.Strip(strip)['looks'][look]['face'])
+
+    def LitPictures(self, strip):
+        """For each place of a lamp's strip, which picture (counted in looks of the strip's
+        height) of its bitmap, or of the sprite painted on the face, the lamp shows lit."""
+        h = self.LookSize(strip)[1]
+        looks = self.Strip(strip)['looks'][len(self.Places(strip)):]
+        return [look.get('paint', look).get('from', [0, 0])[1] // h for look in looks]
+
+    def Displays(self, strip='PanelDigits'):
+        """The digit displays as lists of cell places, left to right, and the cell the point
+        is ORed on (None without one)."""
+        w = self.LookSize(strip)[0]
+        cells, point = [], None
+        for a in self.Part(strip)['at']:
+            if len(a) > 2 and a[2] == 'or':
+                point = (a[0], a[1])
+            else:
+                cells.append((a[0], a[1]))
+        cells.sort()
+        groups = [[cells[0]]]
+        for c in cells[1:]:
+            if c[0] == groups[-1][-1][0] + w and c[1] == groups[-1][-1][1]:
+                groups[-1].append(c)
+            else:
+                groups.append([c])
+        return groups, point
+
+    def Cut(self, strip, bitmap):
+        """x, y, w, h: the rectangle of `bitmap` a look of the strip is cut from (a hall lamp's
+        unlit look in the machine picture 513, its lit one in 515)."""
+        s = self.Strip(strip)
+        look = next(look for look in s['looks'] if look.get('bitmap') == bitmap)
+        x, y = look.get('from', [0, 0])
+        return x, y, s['w'], s['h']
+
+    def LineStarts(self):
+        """Where each pay line starts at the reels' left edge (its top row), one per line lamp
+        in the lamps' order (a line is drawn as several one-pixel segments)."""
+        per_line = len(self.pay_lines) // len(self.Places('LineLampLooks'))
+        return [self.pay_lines[i][1] for i in range(0, len(self.pay_lines), per_line)]
+
     def ReelWindow(self, reel):
         """x, y, w, h of reel 0..2's window."""
         r = self.reels

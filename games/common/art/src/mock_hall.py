@@ -4,7 +4,13 @@ import os
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import gamedesc  # noqa: E402
+
 D = os.environ.get('ART_PREVIEW', '/tmp/artprev')
+# The hall machine and its lamps as game No.1's description states them.
+DESC = gamedesc.Load(1)
+MACHINE_W, MACHINE_H, _ = DESC.Bitmap(513)
 
 
 def f(n):
@@ -37,12 +43,12 @@ def Slot(ops, m, k, h, machines):
         ops.append((Crop('511', 170, 432, 0, 0), x - 118, 0))
     else:
         ops.append((Crop('514', 52, 272, 0, 272 * (m % 2)), x, 32))
-    ops.append((Crop('513', 140, 272, 0, 0), x + 52, 32))
+    ops.append((Crop('513', MACHINE_W, MACHINE_H, 0, 0), x + 52, 32))
     occ, stacks, boxes = machines.get(m, (0, 0, 0))
     if occ:
-        ops.append((Crop('517', 88, 328, 0, 0, True), x + 52 + 70 - 44, 416 - 328))
+        ops.append((Crop('517', 88, 328, 0, 0, True), x + 52 + MACHINE_W // 2 - 44, 416 - 328))
     else:
-        ops.append((Crop('516', 88, 170, 0, 0, True), x + 52 + 70 - 44, 416 - 170))
+        ops.append((Crop('516', 88, 170, 0, 0, True), x + 52 + MACHINE_W // 2 - 44, 416 - 170))
     for i in range(stacks):
         d = [10, -30, 90, -10, 30, 70][min(i // 4, 5)]
         ops.append((Crop('518', 40, 28, 0, 0, True), x + 52 + d, 416 - 28 * (i % 4 + 1)))
@@ -55,8 +61,10 @@ def Hall(out, h, machines, lamps=()):
     for k in range(3):
         Slot(ops, h - 1 + k, k, h, machines)
     for k in lamps:
-        ops.append((Crop('515', 74, 20, 0, 0), 192 * k + 11, 40))
-        ops.append((Crop('515', 140, 18, 0, 20), 192 * k - 22, 64))
+        for part in DESC.data['hall']['parts']:
+            sx, sy, lamp_w, lamp_h = DESC.Cut(part['strip'], 515)
+            # at the machine's left edge (right of the island piece) + dx, at y dy
+            ops.append((Crop('515', lamp_w, lamp_h, sx, sy), 192 * k - 74 + 52 + part['at'][0], part['at'][1]))
     args = ['convert', '-size', '480x432', 'xc:black']
     for img, x, y in ops:
         args += [img, '-geometry', '%+d%+d' % (x, y), '-composite']

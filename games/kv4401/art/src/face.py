@@ -8,24 +8,38 @@ sys.path.insert(0, os.path.join(HERE, '..', '..', '..', 'common', 'art', 'src'))
 from artkit import *  # noqa: E402,F401,F403
 import strokefont  # noqa: E402
 import pixfont  # noqa: E402
+import gamedesc  # noqa: E402
 
 OUT = os.path.join(HERE, '..')
 
-# Where the game samples and paints the face (play-window coordinates).
-REEL_X, REEL_Y, REEL_W, REEL_H, REEL_STEP = 103, 141, 60, 128, 96
-LINE_LAMP = [(19, 124 + 33 * i) for i in range(5)]          # 64 x 30
-LINE_NUMBERS = [3, 2, 1, 2, 3]
-STOP_LAMP = [(102 + 96 * r, 277) for r in range(3)]          # 62 x 50
-MEDAL_LAMP = (379, 289)                                      # 40 x 18
-BONUS_LAMP = [(379, 185 + 34 * k) for k in range(3)]         # 86 x 32, numbers 3, 2, 1
-BIG_LAMP = (395, 127)                                        # 54 x 54
-PAY_DIGITS = (19, 294)                                       # two 16 x 24 digits
-CREDIT_DIGITS = (429, 294)
-WAIT_ON, WAIT_OFF = (59, 302), (59, 313)                     # 30 x 11 each
-LEVER = (48, 371)                                            # 34 x 42
-STOP_BTN = [(138 + 79 * r, 374) for r in range(3)]           # 24 x 24
-BET_BTN = (359, 378)                                         # 46 x 32
-MEDAL_SLOT = (342, 300)                                      # 72 x 38 hit area
+DESC = gamedesc.Load(1)
+
+# Where the game samples and paints the face (play-window coordinates), as the game's
+# description states it.
+REEL_X, REEL_Y, REEL_W, REEL_H = DESC.ReelWindow(0)
+REEL_STEP = DESC.reels['step']
+LINE_LAMP = DESC.Places('LineLampLooks')
+LINE_W, LINE_H = DESC.LookSize('LineLampLooks')
+LINE_NUMBERS = [k + 1 for k in DESC.LitPictures('LineLampLooks')]  # the rows of 604 lit
+STOP_LAMP = DESC.Places('StopLampLooks')
+STOP_W, STOP_H = DESC.LookSize('StopLampLooks')
+STOP_PICTURES = DESC.LitPictures('StopLampLooks')                  # each reel's picture of 605
+MEDAL_LAMP = DESC.Places('MedalLampLooks')[0]
+MEDAL_W, MEDAL_H = DESC.LookSize('MedalLampLooks')
+BONUS_LAMP = DESC.Places('BonusLampLooks')                         # numbers 3, 2, 1
+BONUS_W, BONUS_H = DESC.LookSize('BonusLampLooks')
+BIG_LAMP = DESC.Places('BigChanceLampLooks')[0]
+BIG_W, BIG_H = DESC.LookSize('BigChanceLampLooks')
+DIGIT_W, DIGIT_H = DESC.LookSize('PanelDigits')
+DISPLAYS, POINT_CELL = DESC.Displays()
+PAY_DIGITS = next(g for g in DISPLAYS if POINT_CELL in g)          # cells of two digits each
+CREDIT_DIGITS = next(g for g in DISPLAYS if POINT_CELL not in g)
+WAIT_ON, WAIT_OFF = DESC.Places('WaitLampLooks')[0], DESC.FacePlace('WaitLampLooks', 0)
+WAIT_W, WAIT_H = DESC.LookSize('WaitLampLooks')
+LEVER = DESC.Control('lever')                                      # x, y, w, h
+STOP_BTN = [DESC.Control('stop%d' % r) for r in range(3)]
+BET_BTN = DESC.Control('bet')
+MEDAL_SLOT = DESC.Control('medalIn')                               # the hit area
 
 # Orlido 2 colours: royal blue cabinet, gold trim, desert night.
 CAB_DARK, CAB, CAB_LIGHT = NAVY, MDBLUE, BLUE
@@ -48,8 +62,8 @@ SEG_ON, SEG_OFF = RED, DKRED
 
 
 def SevenSeg(s, x, y, glyph):
-    """One 16 x 24 LED cell: glyphs 0-9, 10 blank (all segments dark), 11 the point alone."""
-    s.rect(x, y, 16, 24, BLACK)
+    """One LED cell of the digit strip: glyphs 0-9, 10 blank (all segments dark), 11 the point alone."""
+    s.rect(x, y, DIGIT_W, DIGIT_H, BLACK)
     if glyph == 11:
         s.pixels(DP, SEG_ON, x, y)
         return
@@ -109,7 +123,7 @@ def BonusGlass(s, x, y, lit):
 
 
 def BonusLamp(s, x, y, n):
-    s.rect(x, y, 86, 32, BLACK, rx=5)
+    s.rect(x, y, BONUS_W, BONUS_H, BLACK, rx=5)
     s.rect(x + 1, y + 1, 84, 30, TRIM_DARK, rx=4)
     s.rect(x + 2, y + 2, 82, 28, BLACK, rx=3)
     # the printed stage number, never lit: the lamp beside it tells
@@ -122,7 +136,7 @@ def BonusLamp(s, x, y, n):
 def BigChanceLamp(s, lit):
     x, y = BIG_LAMP
     cx, cy = x + 27, y + 27
-    s.rect(x, y, 54, 54, CAB_DARK)
+    s.rect(x, y, BIG_W, BIG_H, CAB_DARK)
     s.circle(cx, cy, 27, BLACK)
     s.circle(cx, cy, 26, TRIM_DARK)
     s.circle(cx, cy, 25, TRIM)
@@ -148,7 +162,7 @@ def BigChanceLamp(s, lit):
 
 def StopLamp(s, r, lit):
     x, y = STOP_LAMP[r]
-    s.rect(x, y, 62, 50, CAB_DARK)
+    s.rect(x, y, STOP_W, STOP_H, CAB_DARK)
     s.rect(x + 3, y + 2, 56, 40, BLACK, rx=6)
     s.rect(x + 4, y + 3, 54, 38, TRIM_DARK, rx=5)
     s.rect(x + 5, y + 4, 52, 36, BLACK, rx=4)
@@ -170,7 +184,7 @@ def StopLamp(s, r, lit):
 
 def MedalLamp(s, lit):
     x, y = MEDAL_LAMP
-    s.rect(x, y, 40, 18, BLACK, rx=2)
+    s.rect(x, y, MEDAL_W, MEDAL_H, BLACK, rx=2)
     s.rect(x + 1, y + 1, 38, 16, TRIM_DARK, rx=2)
     if lit:
         s.rect(x + 2, y + 2, 36, 14, GREEN)
@@ -183,8 +197,8 @@ def MedalLamp(s, lit):
 
 
 # --- controls ------------------------------------------------------------------------------
-def StopButton(s, x, y, pressed):
-    s.rect(x, y, 24, 24, BLACK)
+def StopButton(s, x, y, w, h, pressed):
+    s.rect(x, y, w, h, BLACK)
     s.bevel(x + 1, y + 1, 22, 22, SILVER, WHITE, GREY)
     s.rect(x + 3, y + 3, 18, 18, BLACK, rx=3)
     if pressed:
@@ -201,8 +215,8 @@ def StopButton(s, x, y, pressed):
 
 
 def BetButton(s, pressed):
-    x, y = BET_BTN
-    s.rect(x, y, 46, 32, BLACK, rx=3)
+    x, y, w, h = BET_BTN
+    s.rect(x, y, w, h, BLACK, rx=3)
     s.bevel(x + 1, y + 1, 44, 30, SILVER, WHITE, GREY)
     s.rect(x + 3, y + 3, 40, 26, BLACK)
     d = 1 if pressed else 0
@@ -218,7 +232,7 @@ def BetButton(s, pressed):
 
 
 def Lever(s, pulled):
-    x, y = LEVER
+    x, y = LEVER[:2]
     cx = x + 17
     # escutcheon: a chrome ring on the deck, drawn the same in both looks
     s.ellipse(cx, y + 34, 16, 7, BLACK)
@@ -247,7 +261,7 @@ def Lever(s, pulled):
 
 
 def MedalSlot(s):
-    x, y = MEDAL_SLOT
+    x, y = MEDAL_SLOT[:2]
     # chrome insert plate with the slot and a medal dropping in
     px, py = x + 17, y + 9
     s.rect(px, py, 54, 27, BLACK, rx=6)
@@ -275,7 +289,7 @@ def CabinetSides(s):
     for x0, bands in ((0, [BLACK, GREY, SILVER, WHITE, SILVER, GREY, CAB_DARK, BLACK]),
                       (472, [BLACK, CAB_DARK, GREY, SILVER, WHITE, SILVER, GREY, BLACK])):
         for i, c in enumerate(bands):
-            s.rect(x0 + i, 0, 1, 432, c)
+            s.rect(x0 + i, 0, 1, Size(502)[1], c)
 
 
 def TopPanel(s):
@@ -338,7 +352,7 @@ def ReelPanel(s):
     s.rect(370, 118, 101 - 4, 172, BLACK, rx=4)
     s.rect(371, 119, 95, 170, CAB_DARK, rx=3)
     # reel bezel
-    bx, by, bw, bh = REEL_X - 9, REEL_Y - 9, 3 * REEL_STEP - 36 + 18, REEL_H + 18
+    bx, by, bw, bh = REEL_X - 9, REEL_Y - 9, 2 * REEL_STEP + REEL_W + 18, REEL_H + 18
     s.rect(bx - 1, by - 1, bw + 2, bh + 2, BLACK, rx=5)
     s.rect(bx, by, bw, bh, TRIM_DARK, rx=4)
     s.rect(bx + 1, by + 1, bw - 2, bh - 2, TRIM, rx=4)
@@ -346,8 +360,8 @@ def ReelPanel(s):
     s.rect(bx + 3, by + 3, bw - 6, bh - 6, TRIM_DARK, rx=2)
     s.rect(bx + 5, by + 5, bw - 10, bh - 10, BLACK)
     # the glass between the reels, where the pay lines cross
-    s.rect(REEL_X - 4, REEL_Y - 4, 3 * REEL_STEP - 36 + 8, REEL_H + 8, CAB_DARK)
-    s.rect(REEL_X - 1, REEL_Y - 1, 3 * REEL_STEP - 36 + 2, REEL_H + 2, BLACK)
+    s.rect(REEL_X - 4, REEL_Y - 4, 2 * REEL_STEP + REEL_W + 8, REEL_H + 8, CAB_DARK)
+    s.rect(REEL_X - 1, REEL_Y - 1, 2 * REEL_STEP + REEL_W + 2, REEL_H + 2, BLACK)
     for r in range(3):
         x = REEL_X + REEL_STEP * r
         s.rect(x, REEL_Y, REEL_W, REEL_H, WHITE)
@@ -357,10 +371,8 @@ def ReelPanel(s):
             s.rect(gx + 2, REEL_Y, 1, REEL_H, CAB)
             s.rect(gx + REEL_STEP - REEL_W - 3, REEL_Y, 1, REEL_H, CAB)
     # pay-line stubs from the lamps to the glass
-    for i, (lx, ly) in enumerate(LINE_LAMP):
-        tip = ly + 15
-        to = [162, 171, 204, 237, 246][i]
-        s.line(lx + 64, tip, REEL_X - 5, to, OLIVE, 2)
+    for (lx, ly), to in zip(LINE_LAMP, DESC.LineStarts()):
+        s.line(lx + LINE_W, ly + LINE_H // 2, REEL_X - 5, to, OLIVE, 2)
     # what the bet opens, printed on the glass above the reels
     s.text(229, 119, '1 BET 1 LINE   2 BET 3 LINES   3 BET 5 LINES', TRIM, font=pixfont.FONT3, align='center',
            spacing=1)
@@ -371,18 +383,18 @@ def DisplayStrip(s):
     s.rect(14, 290, 78, 38, BLACK, rx=3)
     s.rect(15, 291, 76, 36, TRIM_DARK, rx=3)
     s.rect(16, 292, 74, 34, BLACK, rx=2)
-    for i in range(2):
-        SevenSeg(s, PAY_DIGITS[0] + 16 * i, PAY_DIGITS[1], 10)
+    for x, y in PAY_DIGITS:
+        SevenSeg(s, x, y, 10)
     s.text(35, 320, 'WIN', GREY, align='center')
-    s.rect(WAIT_OFF[0], WAIT_OFF[1], 30, 11, BLACK)
-    s.rect(WAIT_ON[0], WAIT_ON[1], 30, 11, BLACK)
+    s.rect(WAIT_OFF[0], WAIT_OFF[1], WAIT_W, WAIT_H, BLACK)
+    s.rect(WAIT_ON[0], WAIT_ON[1], WAIT_W, WAIT_H, BLACK)
     s.text(WAIT_ON[0] + 15, WAIT_ON[1] + 2, 'WAIT', ORANGE, align='center')
     # credit window, right
     s.rect(424, 290, 44, 38, BLACK, rx=3)
     s.rect(425, 291, 42, 36, TRIM_DARK, rx=3)
     s.rect(426, 292, 40, 34, BLACK, rx=2)
-    for i in range(2):
-        SevenSeg(s, CREDIT_DIGITS[0] + 16 * i, CREDIT_DIGITS[1], 10)
+    for x, y in CREDIT_DIGITS:
+        SevenSeg(s, x, y, 10)
     s.text(446, 320, 'CREDIT', GREY, align='center')
 
 
@@ -442,7 +454,7 @@ def Deck(s):
 
 
 def DrawFace(s, state=()):
-    s.rect(0, 0, 480, 432, CAB_DARK)
+    s.rect(0, 0, *Size(502), CAB_DARK)
     TopPanel(s)
     ReelPanel(s)
     DisplayStrip(s)
@@ -458,13 +470,19 @@ def DrawFace(s, state=()):
     MedalLamp(s, 'medal' in state)
     MedalSlot(s)
     Lever(s, 'lever' in state)
-    for r, (x, y) in enumerate(STOP_BTN):
-        StopButton(s, x, y, 'button%d' % r in state)
+    for r, (x, y, w, h) in enumerate(STOP_BTN):
+        StopButton(s, x, y, w, h, 'button%d' % r in state)
     BetButton(s, 'bet' in state)
 
 
-def Crop(w, h, pieces):
-    """A picture cut from face drawings: pieces are (x, y, state) placed one below the other."""
+def Size(ident):
+    """Width and height of one of the game's own bitmaps."""
+    return DESC.Bitmap(ident)[:2]
+
+
+def Crop(ident, pieces):
+    """Bitmap `ident` cut from face drawings: pieces are (x, y, state) placed one below the other."""
+    w, h = Size(ident)
     s = Svg(w, h)
     for i, (x, y, state) in enumerate(pieces):
         cid = s.clip_rect('c%d' % i, 0, h // len(pieces) * i, w, h // len(pieces))
@@ -477,38 +495,38 @@ def Crop(w, h, pieces):
 
 
 def Build():
-    s = Svg(480, 432)
+    s = Svg(*Size(502))
     DrawFace(s)
     s.save(os.path.join(OUT, '502.svg'),
            'machine face of the Orlido 2 with empty reel windows')
-    Crop(34, 42, [(LEVER[0], LEVER[1], ('lever',))]).save(os.path.join(OUT, '601.svg'),
+    Crop(601, [(LEVER[0], LEVER[1], ('lever',))]).save(os.path.join(OUT, '601.svg'),
            'start lever pulled')
-    Crop(24, 24, [(STOP_BTN[0][0], STOP_BTN[0][1], ('button0',))]).save(os.path.join(OUT, '602.svg'),
+    Crop(602, [(STOP_BTN[0][0], STOP_BTN[0][1], ('button0',))]).save(os.path.join(OUT, '602.svg'),
            'stop button pressed')
-    Crop(46, 32, [(BET_BTN[0], BET_BTN[1], ('bet',))]).save(os.path.join(OUT, '603.svg'),
+    Crop(603, [(BET_BTN[0], BET_BTN[1], ('bet',))]).save(os.path.join(OUT, '603.svg'),
            'bet button pressed')
-    Crop(62, 100, [(STOP_LAMP[0][0], STOP_LAMP[0][1], ('stop0',)),
-                   (STOP_LAMP[2][0], STOP_LAMP[2][1], ('stop2',))]).save(os.path.join(OUT, '605.svg'),
+    first = [STOP_PICTURES.index(p) for p in range(max(STOP_PICTURES) + 1)]  # a reel lit in each picture
+    Crop(605, [(STOP_LAMP[r][0], STOP_LAMP[r][1], ('stop%d' % r,)) for r in first]).save(os.path.join(OUT, '605.svg'),
            'lit STOP lamps, the one of the left and centre reels above the one of the right reel')
-    Crop(40, 18, [(MEDAL_LAMP[0], MEDAL_LAMP[1], ('medal',))]).save(os.path.join(OUT, '606.svg'),
+    Crop(606, [(MEDAL_LAMP[0], MEDAL_LAMP[1], ('medal',))]).save(os.path.join(OUT, '606.svg'),
            'lit MEDALS lamp')
-    Crop(54, 54, [(BIG_LAMP[0], BIG_LAMP[1], ('big',))]).save(os.path.join(OUT, '608.svg'),
+    Crop(608, [(BIG_LAMP[0], BIG_LAMP[1], ('big',))]).save(os.path.join(OUT, '608.svg'),
            'lit BIG CHANCE lamp')
     # 604: lit line-lamp glass for the numbers 1, 2, 3 on the key colour
-    s = Svg(64, 90, KEY)
-    for n in (1, 2, 3):
-        LineLampGlass(s, 0, 30 * (n - 1), n, True)
+    s = Svg(*Size(604), KEY)
+    for n in range(1, max(LINE_NUMBERS) + 1):
+        LineLampGlass(s, 0, LINE_H * (n - 1), n, True)
     s.save(os.path.join(OUT, '604.svg'),
            'lit bet-line lamps with the numbers 1, 2 and 3 on the key colour')
     # 607: the lit BONUS glass on the key colour
-    s = Svg(86, 32, KEY)
+    s = Svg(*Size(607), KEY)
     BonusGlass(s, 0, 0, True)
     s.save(os.path.join(OUT, '607.svg'),
            'lit BONUS lamp on the key colour')
     # 609: LED digits 0-9, blank, decimal point
-    s = Svg(16, 288, BLACK)
-    for g in range(12):
-        SevenSeg(s, 0, 24 * g, g)
+    s = Svg(*Size(609), BLACK)
+    for g in range(Size(609)[1] // DIGIT_H):
+        SevenSeg(s, 0, DIGIT_H * g, g)
     s.save(os.path.join(OUT, '609.svg'),
            'seven-segment digits 0-9, a blank and the decimal point alone, 16 x 24 each')
 

@@ -10,13 +10,19 @@ from artkit import *  # noqa: E402,F401,F403
 import pixfont  # noqa: E402
 import strokefont  # noqa: E402
 import hall  # noqa: E402
+import gamedesc  # noqa: E402
 
 OUT = os.path.join(HERE, '..')
 CAB_DARK, CAB, CAB_LIGHT = NAVY, MDBLUE, BLUE
 TRIM, TRIM_DARK, TRIM_LIGHT = GOLD, OCHRE, PALEYEL
 
-TOP_LAMP = (33, 8, 74, 20)
-BAND = (0, 32, 140, 18)
+DESC = gamedesc.Load(1)
+
+# The lamps' places in the machine picture 513 and the pictures' sizes, as the game's
+# description states them.
+TOP_LAMP = DESC.Cut('HallTopLampLooks', 513)
+BAND = DESC.Cut('HallBandLooks', 513)
+W, H, _ = DESC.Bitmap(513)
 
 
 def TopLamp(s, lit):
@@ -89,7 +95,7 @@ def MiniSymbol(s, x, y, kind):
 
 def Machine(s, lit=False):
     # cabinet
-    s.rect(0, 0, 140, hall.COUNTER_TOP, BLACK)
+    s.rect(0, 0, W, hall.COUNTER_TOP, BLACK)
     s.rect(1, 0, 138, 8, SILVER)
     s.rect(1, 0, 138, 1, WHITE)
     s.rect(1, 7, 138, 1, GREY)
@@ -171,16 +177,17 @@ def Machine(s, lit=False):
     s.rect(3, 173, 134, 8, BLACK)
     s.rect(40, 175, 60, 4, GREY)
     s.rect(41, 176, 58, 2, s.mix(GREY, SILVER, 2))
-    hall.IslandCounter(s, 0, 0, 140)
+    hall.IslandCounter(s, 0, 0, W)
 
 
 def Build():
-    s = Svg(140, 272, BLACK)
+    s = Svg(W, H, BLACK)
     Machine(s)
     s.save(os.path.join(OUT, '513.svg'),
            'the Orlido 2 on its island counter as the hall shows it')
-    s = Svg(140, 38, BLACK)
-    for (x, y, w, h), dy in ((TOP_LAMP, 0), (BAND, 20)):
+    s = Svg(*DESC.Bitmap(515)[:2], BLACK)
+    for (x, y, w, h), strip in ((TOP_LAMP, 'HallTopLampLooks'), (BAND, 'HallBandLooks')):
+        dy = DESC.Cut(strip, 515)[1]
         cid = s.clip_rect('c%d' % dy, 0, dy, w, h)
         s.begin(clip=cid)
         s.begin('translate(%d,%d)' % (-x, dy - y))

@@ -6,6 +6,13 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', '..', '..', 'common', 'art', 'src'))
 from artkit import *  # noqa: E402,F401,F403
+import gamedesc  # noqa: E402
+
+# The size of a symbol and where the shade band lies, as the game's description states them.
+DESC = gamedesc.Load(1)
+U = DESC.symbol_height
+W = DESC.reels['w']
+SHADE_Y = DESC.reels['shadeY']
 
 PAPER = WHITE
 OUTLINE = BLACK
@@ -126,16 +133,17 @@ SYMBOLS = [Seven, Bar, Cherry, Lamp, Pyramid, Melon, Grapes, MelonJac, GrapesJac
 
 
 def Build():
-    s = Svg(60, 336, PAPER)
+    bw, bh, _ = DESC.Bitmap(DESC.reels['symbols'])
+    s = Svg(bw, bh, PAPER)
     for k, draw in enumerate(SYMBOLS):
-        s.begin('translate(0,%d)' % (36 * k))
+        s.begin('translate(0,%d)' % (U * k))
         s.add('<g clip-path="url(#cell)">')
         draw(s)
         s.add('</g>')
         s.end()
-    s.clip_rect('cell', 0, 0, 60, 36)
+    s.clip_rect('cell', 0, 0, W, U)
     # shade band: a black and white checkerboard, ANDed over the window edges
-    s.rect(0, 324, 60, 12, s.mix(WHITE, BLACK, 2))
+    s.rect(0, SHADE_Y, W, bh - SHADE_Y, s.mix(WHITE, BLACK, 2))
     s.save(os.path.join(HERE, '..', '600.svg'),
            'the nine reel symbols of the Orlido 2 and the shade band')
 

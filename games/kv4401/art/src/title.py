@@ -10,6 +10,7 @@ sys.path.insert(0, HERE)
 from artkit import *  # noqa: E402,F401,F403
 import pixfont  # noqa: E402
 import strokefont  # noqa: E402
+import gamedesc  # noqa: E402
 import symbols  # noqa: E402
 import hallmachine  # noqa: E402
 
@@ -75,7 +76,7 @@ def ReelWindow(s, x, y):
 
 
 def Build():
-    s = Svg(480, 432, NAVY)
+    s = Svg(*gamedesc.Load(1).Bitmap(501)[:2], NAVY)
     Starburst(s, 240, 150, 28, [NAVY, '#0000C0'])
     # a floor of light at the bottom: the hall at night
     s.vbands(0, 300, 480, 132, [NAVY, PURPLE, DKRED], dither=True)

@@ -60,9 +60,7 @@ def ReelPanel(s):
     ReelBezel(s)
     # pay-line stubs from the lamps to where their lines start on the glass (each line is
     # drawn as several one-pixel segments, the lamps in the lines' order)
-    per_line = len(DESC.pay_lines) // len(LINE_LAMPS)
-    ends = [DESC.pay_lines[i * per_line][1] for i in range(len(LINE_LAMPS))]
-    for (lx, ly), to in zip(LINE_LAMPS, ends):
+    for (lx, ly), to in zip(LINE_LAMPS, DESC.LineStarts()):
         s.line(lx + LINE_W, ly + LINE_H // 2, REEL_LEFT - 5, to, OLIVE, 2)
 
 

@@ -9,21 +9,8 @@ import hall  # noqa: E402
 import pixfont  # noqa: E402
 
 
-def _Place(strip):
-    """Where the machine picture holds the unlit look of a hall strip, and its size."""
-    s = DESC.Strip(strip)
-    look = next(look for look in s['looks'] if look['bitmap'] == 513)
-    return look['from'][0], look['from'][1], s['w'], s['h']
-
-
-def _LitPlace(strip):
-    s = DESC.Strip(strip)
-    look = next(look for look in s['looks'] if look['bitmap'] == 515)
-    return look.get('from', [0, 0])[1]
-
-
-TOP_LAMP = _Place('HallTopLampLooks')
-BAND = _Place('HallBandLooks')
+TOP_LAMP = DESC.Cut('HallTopLampLooks', 513)
+BAND = DESC.Cut('HallBandLooks', 513)
 W, H, _ = DESC.Bitmap(513)
 LAMPS_H = DESC.Bitmap(515)[1]
 
@@ -191,7 +178,7 @@ def Build():
     s = Svg(W, LAMPS_H, BLACK)
     for strip, place in (('HallTopLampLooks', TOP_LAMP), ('HallBandLooks', BAND)):
         x, y, w, h = place
-        dy = _LitPlace(strip)
+        dy = DESC.Cut(strip, 515)[1]
         cid = s.clip_rect('c%d' % dy, 0, dy, w, h)
         s.begin(clip=cid)
         s.begin('translate(%d,%d)' % (-x, dy - y))
