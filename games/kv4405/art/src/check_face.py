@@ -107,7 +107,7 @@ def CheckOwnTable(bmp, drawn):
 
 
 def Converted(png, name):
-    tool = os.path.join(ROOT, 'build', 'native', 'tools', 'bmpconv', 'bmpconv')
+    tool = os.environ.get('BMPCONV') or os.path.join(ROOT, 'build', 'native', 'tools', 'bmpconv', 'bmpconv')
     if not os.path.exists(tool):
         return None
     out = os.path.join(D, 'ck-%s.bmp' % name)
