@@ -14,6 +14,8 @@ namespace {
 constexpr int kPlayMachine = 0;  // a fruit role is already drawn there: the next game wins
 const std::wstring kPlayer = L"一郎";
 
+}  // namespace
+
 void Key(const GameSession& g, int digit, bool down) {
   DWORD_PTR result = 0;
   WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
@@ -24,6 +26,8 @@ void Press(const GameSession& g, int digit) {
   Key(g, digit, true);
   Key(g, digit, false);
 }
+
+namespace {
 
 // A place drawn with OR over, or itself ORed over, another look (a point over a digit) shows no
 // look of its own.
@@ -45,7 +49,8 @@ bool TakeCashOut(GameSession& g, const std::wstring& who, int ms) {
   return true;
 }
 
-// Closes the game with a player seated, answering its boxes (question, cash-out, farewell).
+}  // namespace
+
 void CloseSeated(GameSession& g, const std::wstring& player) {
   const std::wstring who = L"「" + player + L"」さん\n";
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
@@ -55,6 +60,8 @@ void CloseSeated(GameSession& g, const std::wstring& player) {
   int code = g.WaitExit();
   Check(code == 0, "the game ends with exit code 0 (got %d)", code);
 }
+
+namespace {
 
 // The face on the screen against the game's looks.
 struct LeanFace {

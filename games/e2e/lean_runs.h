@@ -7,6 +7,12 @@
 
 #include "games/e2e/game_session.h"
 
+// A numeric keypad key pressed or let go on the main window, as the player's keyboard does it.
+void Key(const GameSession& g, int digit, bool down);
+void Press(const GameSession& g, int digit);
+// Closes the game with a player seated, answering its boxes (question, cash-out, farewell).
+void CloseSeated(GameSession& g, const std::wstring& player);
+
 // Prepares the save files for a lean run; false when the run is not one of them.
 bool PrepareLeanCase(const std::string& run);
 void RunLeanCase(const std::string& run, GameSession& g, const std::wstring& exe,

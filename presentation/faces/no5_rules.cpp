@@ -85,7 +85,3 @@ int No5HallBandLook(const MachineRecord& m, int) {
 }
 
 bool No5BonusShowing(const MachineRecord& m) { return m.bigGames > 0 || m.jacWins != 0; }
-
-bool No5GameUnderWay(const MachineRecord& m) { return m.state >= StateLeverPulled; }
-
-bool No5JacWinsLeft(const MachineRecord& m) { return m.jacWins > 0; }

@@ -58,8 +58,3 @@ int No5HallBandLook(const MachineRecord& m, int index);
 // A bonus is played or a JAC stage is running out: the bonus dots and the top picture are
 // redrawn on every Phase256 wrap, so they blink, and go out once it is over.
 bool No5BonusShowing(const MachineRecord& m);
-// The game is past its bet (lever pulled, or a JAC game started by its bet): the MEDAL IN and
-// START dots are redrawn on Phase128 wraps so that they go out.
-bool No5GameUnderWay(const MachineRecord& m);
-// JAC wins are left to play: the JAC tune's branch of the sound dispatch.
-bool No5JacWinsLeft(const MachineRecord& m);
