@@ -129,6 +129,10 @@ void RunJacStage(GameSession& g, const std::wstring& exe) {
   Check(blinking == "bbbbbbbbbbbb", "before the first JAC game all twelve dots blink (%s)",
         blinking.c_str());
   Check(top == std::set<int>{0, 1}, "the top picture flashes in the stage");
+  if (!shotsDir.empty()) {
+    WaitUntil([&] { return face.Grab() && face.Look(No5TopPictureLook, 0) == 1; }, 2000);
+    ShotNow("no5-stage-lit");
+  }
 
   std::vector<int> wins;
   int winCount = 0;
@@ -156,7 +160,7 @@ void RunJacStage(GameSession& g, const std::wstring& exe) {
           game + 1, steady.c_str(), expect.c_str());
     Check(blinking == std::string(blinking.size(), 'b'), "after game %d the %d dots to come blink",
           game + 1, static_cast<int>(blinking.size()));
-    if (game == 4 && !shotsDir.empty()) ShotNow("no5-jac-stage");
+    if (game == 4 && !shotsDir.empty()) ShotNow("no5-stage-game5");
   }
   Check(winCount == 6, "the stage gives its six wins (%d in %d games)", winCount,
         static_cast<int>(wins.size()));
@@ -165,6 +169,7 @@ void RunJacStage(GameSession& g, const std::wstring& exe) {
           return face.Grab() && face.GameDots() == "............" &&
                  face.Look(No5TopPictureLook, 0) == 0;
         }, 5000), "after the stage the dots and the top picture are out");
+  if (!shotsDir.empty()) Shot("no5-after-stage");
 
   CloseSeated(g, kPlayer);
   const std::string hall = DataPath(HallFileName().c_str());
