@@ -63,6 +63,17 @@ void CloseSeated(GameSession& g, const std::wstring& player) {
 
 namespace {
 
+// The first player enters, sits at the play machine and buys the preselected 50 medals.
+bool SitAndBuyMedals(GameSession& g, const char* what) {
+  EnterAs(g, 0);
+  SitAt(g, kPlayMachine, what);
+  g.Command(40311);
+  HWND exchange = g.WaitDialog(L"メダル交換");
+  if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return false;
+  g.Press(exchange, IDOK);
+  return g.WaitGone(exchange);
+}
+
 // The face on the screen against the game's looks.
 struct LeanFace {
   FaceReference ref;
@@ -148,13 +159,7 @@ void RunFace(GameSession& g, const std::wstring& exe) {
   LeanFace face;
   face.play = g.Child(L"Kv4401Play");
   if (!Check(face.ref.Load(exe), "the game's looks load from its program")) return;
-  EnterAs(g, 0);
-  SitAt(g, kPlayMachine, "seated");
-  g.Command(40311);
-  HWND exchange = g.WaitDialog(L"メダル交換");
-  if (!Check(exchange != nullptr, "the exchange opens")) return;
-  g.Press(exchange, IDOK);
-  g.WaitGone(exchange);
+  if (!SitAndBuyMedals(g, "seated")) return;
 
   std::string off;
   bool drawn = WaitUntil([&] { off.clear(); return face.Grab() && face.PartsOffTheirLooks(&off) == 0; }, 3000);
@@ -209,13 +214,7 @@ void RunFamily(GameSession& g, const std::wstring& exe, const std::wstring& prob
   // A visit in game No.1 changes the purse; the file it leaves is what this game reads.
   GameSession one(first, probe);
   if (!Check(one.Start(), "game No.1 starts")) return;
-  EnterAs(one, 0);
-  SitAt(one, kPlayMachine, "seated in game No.1");
-  one.Command(40311);
-  HWND exchange = one.WaitDialog(L"メダル交換");
-  if (!Check(exchange != nullptr, "game No.1's exchange opens")) return;
-  one.Press(exchange, IDOK);
-  one.WaitGone(exchange);
+  if (!SitAndBuyMedals(one, "seated in game No.1")) return;
   CloseSeated(one, kPlayer);
   const bool saved = LoadPlayerFile(DataPath("tavri.dat").c_str());
   const PlayerRecord* p = saved ? FindRecord(kPlayer) : nullptr;

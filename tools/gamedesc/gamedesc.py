@@ -181,13 +181,13 @@ class Generator:
         c = self.d['controls']
         rows = []
 
-        def drawn(spec, x, where):
-            _, looks, w, h = known[spec['strip']]
+        def drawn(control, x, where):
+            _, looks, w, h = known[control['strip']]
             self.need(looks >= 2, where + ': a control needs a released and a pressed look')
-            self.check_rect(x, spec['at'][1], w, h, where)
+            self.check_rect(x, control['at'][1], w, h, where)
             return '{%d, %d, %d, %d, %d, %d, %d, %d}' % (
-                x, spec['at'][1], w, h, self.strip_index(known, spec['strip'], where),
-                spec['cursor'], spec['target'][0], spec['target'][1])
+                x, control['at'][1], w, h, self.strip_index(known, control['strip'], where),
+                control['cursor'], control['target'][0], control['target'][1])
 
         m = c['medalIn']
         self.check_rect(m['at'][0], m['at'][1], m['size'][0], m['size'][1], 'medal slot')
