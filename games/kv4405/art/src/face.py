@@ -396,43 +396,43 @@ def DisplayBand(s):
 
 # --- the deck and its controls -------------------------------------------------------------------
 def Lever(s, pulled):
+    """A chrome stick with a black rubber grip and a red collar, standing in a round boss; pulled,
+    it points at the player and shows the end of its grip low in the slot."""
     x, y, w, h = LEVER
     cx = x + w // 2
-    # the slot the lever swings in, printed the same in both looks
-    s.rect(cx - 4, y + 18, 8, h - 20, BLACK, rx=3)
-    s.rect(cx - 3, y + 19, 6, h - 22, GREY, rx=2)
-    s.rect(cx - 2, y + 20, 4, h - 24, BLACK)
+    base = y + h - 6
+    # the boss and the slot it swings in, printed the same in both looks
+    s.ellipse(cx, base, 13, 5, BLACK)
+    s.ellipse(cx, base - 1, 12, 4, SILVER)
+    s.ellipse(cx, base - 1, 9, 2.5, GREY)
+    s.path('M%d %d h6 v%d h-6 z' % (cx - 3, y + 12, base - y - 13), BLACK)
     if pulled:
-        s.rect(cx - 2, y + 26, 4, 10, SILVER)
-        s.rect(cx - 1, y + 26, 1, 10, WHITE)
-        s.circle(cx, y + 26, 8, BLACK)
-        s.circle(cx, y + 26, 7, OCHRE)
-        s.circle(cx - 1, y + 25, 5, GOLD)
-        s.rect(cx - 4, y + 22, 3, 2, CREAM)
+        s.path('M%d %d L%d %d L%d %d L%d %d Z' % (cx - 2, base - 2, cx + 2, base - 2, cx + 3, y + 24,
+                                                  cx - 3, y + 24), SILVER)
+        s.ellipse(cx, y + 22, 10, 9, BLACK)
+        s.ellipse(cx, y + 22, 9, 8, MDRED)
+        s.ellipse(cx, y + 22, 6, 5, BLACK)
+        s.ellipse(cx - 1, y + 21, 3, 2, GREY)
     else:
-        s.poly([(cx - 2, y + 36), (cx + 2, y + 36), (cx + 2, y + 10), (cx - 2, y + 10)], BLACK)
-        s.rect(cx - 1, y + 10, 2, 26, SILVER)
-        s.rect(cx - 1, y + 10, 1, 26, WHITE)
-        s.circle(cx, y + 9, 8, BLACK)
-        s.circle(cx, y + 9, 7, OCHRE)
-        s.circle(cx - 1, y + 8, 5, GOLD)
-        s.rect(cx - 4, y + 4, 3, 2, CREAM)
+        s.path('M%d %d L%d %d L%d %d L%d %d Z' % (cx - 1, base - 2, cx + 2, base - 2, cx + 2, y + 14,
+                                                  cx - 1, y + 14), SILVER)
+        s.path('M%d %d v%d' % (cx, y + 14, base - y - 16), None, WHITE, 1)
+        s.path('M%d %d h10 l-2 4 h-6 z' % (cx - 5, y + 13), MDRED)
+        s.path('M%d %d q0 -10 6 -11 q6 1 6 11 z' % (cx - 6, y + 13), BLACK)
+        s.path('M%d %d q1 -7 3 -8' % (cx - 3, y + 11), None, GREY, 1)
 
 
 def StopButton(s, x, y, pressed):
+    """A square key with a lava-orange cap in a black rail; pressed, the cap sinks and darkens."""
     s.rect(x, y, 22, 22, RAIL)
-    s.circle(x + 11, y + 11, 10.5, BLACK)
-    s.circle(x + 11, y + 11, 9.5, SILVER)
-    s.circle(x + 11, y + 11, 8, GREY)
-    if pressed:
-        s.circle(x + 11, y + 12, 6.5, DKRED)
-        s.circle(x + 11, y + 12, 5, MDRED)
-        s.rect(x + 8, y + 9, 2, 1, RED)
-    else:
-        s.circle(x + 11, y + 11, 7, MDRED)
-        s.circle(x + 10.5, y + 10.5, 6, RED)
-        s.rect(x + 7, y + 6, 3, 2, WHITE)
-        s.rect(x + 6, y + 8, 1, 2, PINK)
+    s.path('M%d %d h18 v18 h-18 z' % (x + 2, y + 2), GREY)
+    s.path('M%d %d h16 v16 h-16 z' % (x + 3, y + 3), BLACK)
+    d = 1 if pressed else 0
+    cap, edge, shine = (OCHRE, DKRED, ORANGE) if pressed else (ORANGE, MDRED, CREAM)
+    s.path('M%d %d h14 v13 h-14 z' % (x + 4, y + 4 + d), edge)
+    s.path('M%d %d h12 v11 h-12 z' % (x + 4, y + 4 + d), cap)
+    s.path('M%d %d h8' % (x + 6, y + 6.5 + d), None, shine, 1)
+    s.text(x + 11, y + 9 + d, 'S', edge, font=pixfont.FONT3, align='center')
 
 
 def BetButton(s, pressed):
@@ -448,22 +448,30 @@ def BetButton(s, pressed):
 
 
 def MedalSlot(s):
+    """A chrome plate with an arched top and an upright slot, a gold medal half in it."""
     x, y, w, h = MEDAL_SLOT
-    px, py, pw, ph = x + 6, y + 2, 40, 48
-    s.rect(px, py, pw, ph, BLACK, rx=5)
-    s.rect(px + 1, py + 1, pw - 2, ph - 2, GREY, rx=4)
-    s.rect(px + 1, py + 1, pw - 3, ph - 3, WHITE, rx=4)
-    s.rect(px + 2, py + 2, pw - 4, ph - 4, SILVER, rx=3)
-    # the slot, with a medal going in
-    s.rect(px + 17, py + 6, 6, 24, BLACK, rx=2)
-    s.rect(px + 18, py + 7, 4, 22, GREY, rx=1)
-    s.rect(px + 19, py + 8, 2, 20, BLACK)
-    s.ellipse(px + 20, py + 12, 3, 9, BLACK)
-    s.ellipse(px + 20, py + 12, 2, 8, GOLD)
-    s.rect(px + 20, py + 6, 1, 8, CREAM)
-    s.poly([(px + 7, py + 16), (px + 12, py + 12), (px + 12, py + 20)], DKRED)
-    s.poly([(px + 33, py + 16), (px + 28, py + 12), (px + 28, py + 20)], DKRED)
-    s.text(px + pw // 2, py + 35, 'MEDAL', DKRED, font=pixfont.FONT3, align='center')
+    left, top, right, bottom = x + 6, y + 2, x + 46, y + 50
+    mid = (left + right) // 2
+    arch = 'M%d %d V%d Q%d %d %d %d Q%d %d %d %d V%d Z' % (
+        left, bottom, top + 12, left, top, mid, top, right, top, right, top + 12, bottom)
+    s.path(arch, BLACK)
+    s.begin('translate(1,1)')
+    s.path(arch, GREY)
+    s.end()
+    s.begin('translate(%s,%s) scale(0.9)' % (mid * 0.1, (top + bottom) * 0.05 + 1))
+    s.path(arch, SILVER)
+    s.end()
+    # a dark recess with the slot, lit round its mouth
+    s.path('M%d %d h18 q3 0 3 3 v22 q0 3 -3 3 h-18 q-3 0 -3 -3 v-22 q0 -3 3 -3 z' % (mid - 9, top + 6), BLACK)
+    s.path('M%d %d h4 v22 h-4 z' % (mid - 2, top + 8), ORANGE)
+    s.path('M%d %d h2 v20 h-2 z' % (mid - 1, top + 9), BLACK)
+    s.ellipse(mid, top + 12, 3, 7, BLACK)
+    s.ellipse(mid, top + 12, 2, 6, GOLD)
+    s.path('M%d %d v8' % (mid + 0.5, top + 8), None, CREAM, 1)
+    for dx in (-6, 6):
+        s.path('M%d %d l-2 -3 h4 z' % (mid + dx, top + 30), YELLOW)
+    s.path('M%d %d h%d v8 h-%d z' % (left + 5, top + 34, right - left - 10, right - left - 10), DKRED)
+    s.text(mid, top + 36, 'MEDAL', WHITE, font=pixfont.FONT3, align='center')
 
 
 def Deck(s):

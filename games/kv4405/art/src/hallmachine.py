@@ -63,31 +63,28 @@ def Band(s, seated, flash):
     s.text(sx + 44, sy + 19, 'MERIDOLA NO.5', SILVER if seated else GREY, font=pixfont.FONT3, align='center')
 
 
+# Reel symbols at hall size, pixel pictures in cells of 16 x 10 (k black outline).
+MINI = {
+    'seven': (["kkkkkkkk", "krrrrrrk", "kkkkkrrk", "....krrk", "...krrk.", "...krrk.", "..krrk..",
+               "..kkkk.."], {'r': RED}),
+    'bar': (["kkkkkkkkkkkkkk", "krrrrrrrrrrrrk", "krwwwwwwwwwwrk", "krrrrrrrrrrrrk", "kkkkkkkkkkkkkk"],
+            {'r': RED, 'w': WHITE}),
+    'melon': (["kkkkkkkkkk", "krrrrrrrrk", ".krrkrrrk.", ".kgrrrrgk.", "..kggggk..", "...kkkk..."],
+              {'r': RED, 'g': MDGREEN}),
+    'bell': (["...kk...", "..kyyk..", ".kyyyyk.", ".kyyyyk.", "kyyyyyyk", "kkkkkkkk", "...kk..."],
+             {'y': GOLD}),
+    'jac': (["kkkkkkkkkkkk", "kbbbbbbbbbbk", "kbwwbwwbwwbk", "kbbbbbbbbbbk", "kkkkkkkkkkkk"],
+            {'b': BLUE, 'w': WHITE}),
+    'cherry': (["....gg....", "...g..g...", "..g....g..", ".kkk..kkk.", "krrrkkrrrk", "krrrkkrrrk",
+                ".kkk..kkk."], {'r': RED, 'g': MDGREEN}),
+    'orange': (["...gg...", ".kkkkkk.", "kooooook", "kooooook", "kooooook", ".kkkkkk."], {'o': ORANGE, 'g': MDGREEN}),
+}
+
+
 def MiniSymbol(s, x, y, kind):
-    """Reel symbols at hall size, cells of 16 x 10."""
-    if kind == 'seven':
-        s.poly([(x + 4, y + 1), (x + 12, y + 1), (x + 12, y + 3), (x + 9, y + 9), (x + 6, y + 9), (x + 9, y + 3),
-                (x + 4, y + 3)], RED, BLACK, 1)
-    elif kind == 'bar':
-        s.rect(x + 1, y + 2, 14, 7, BLACK)
-        s.rect(x + 2, y + 3, 12, 5, RED)
-        s.rect(x + 4, y + 5, 8, 1, WHITE)
-    elif kind == 'melon':
-        s.path('M%d %d h10 a5 5 0 0 1 -10 0 z' % (x + 3, y + 2), MDGREEN, BLACK, 1)
-        s.path('M%d %d h6 a3 3 0 0 1 -6 0 z' % (x + 5, y + 3), RED)
-    elif kind == 'bell':
-        s.path('M%d %d q1 -7 4 -7 q3 0 4 7 z' % (x + 4, y + 8), GOLD, BLACK, 1)
-    elif kind == 'jac':
-        s.rect(x + 2, y + 2, 12, 7, BLACK)
-        s.rect(x + 3, y + 3, 10, 5, BLUE)
-        s.rect(x + 5, y + 5, 6, 1, WHITE)
-    elif kind == 'cherry':
-        s.circle(x + 5, y + 6, 2.5, RED, BLACK, 1)
-        s.circle(x + 11, y + 6, 2.5, RED, BLACK, 1)
-        s.line(x + 5, y + 3, x + 8, y + 1, MDGREEN, 1)
-        s.line(x + 11, y + 3, x + 8, y + 1, MDGREEN, 1)
-    elif kind == 'orange':
-        s.circle(x + 8, y + 5, 3.5, ORANGE, BLACK, 1)
+    rows, colours = MINI[kind]
+    colours = dict(colours, k=BLACK)
+    s.bitmap(x + (16 - len(rows[0])) // 2, y + (10 - len(rows)) // 2, rows, colours)
 
 
 def Dot(s, x, y, colour):
@@ -98,10 +95,8 @@ def Dot(s, x, y, colour):
 def Machine(s, seated=False, flash=False):
     # cabinet with its chrome edges; the topper above the sign
     s.rect(0, 0, 140, hall.COUNTER_TOP, BLACK)
-    s.rect(1, 0, 138, 5, SILVER)
-    s.rect(1, 0, 138, 1, WHITE)
-    s.rect(1, 4, 138, 1, GREY)
-    s.rect(1, 5, 138, 27, CAB_DARK)
+    s.path('M1 6 Q1 1 8 1 H132 Q139 1 139 6 V32 H1 Z', CAB_DARK)
+    s.path('M4 5 Q4 3 9 3 H131 Q136 3 136 5', None, SILVER, 1)
     s.rect(44, 8, 52, 21, BLACK, rx=4)
     s.rect(45, 9, 50, 19, SILVER, rx=3)
     s.rect(47, 11, 46, 15, CAB, rx=2)

@@ -11,6 +11,7 @@ import pixfont  # noqa: E402
 import strokefont  # noqa: E402
 import symbols  # noqa: E402
 import hallmachine  # noqa: E402
+import face  # noqa: E402
 
 OUT = os.path.join(HERE, '..')
 HORIZON = 300
@@ -41,20 +42,10 @@ def Sea(s):
 
 
 def Volcano(s):
-    h = HORIZON
-    s.poly([(330, h), (396, 176), (420, 172), (444, 177), (480, 214), (480, h)], BLACK)
-    s.poly([(336, h), (398, 179), (419, 175), (442, 180), (480, 218), (480, h)], PURPLE)
-    s.poly([(419, 175), (442, 180), (480, 218), (480, h), (462, h)], s.mix(PURPLE, BLACK, 2))
-    s.path('M408 178 Q402 214 382 246 Q372 264 366 %d L378 %d Q384 266 392 250 Q410 216 414 178 Z' % (h, h), ORANGE)
-    s.path('M410 178 Q405 216 386 248 Q376 266 371 %d L374 %d Q380 266 389 250 Q408 216 412 178 Z' % (h, h), YELLOW)
-    s.path('M428 179 Q436 208 452 232 Q464 252 468 %d L476 %d Q470 250 458 230 Q442 206 434 179 Z' % (h, h), ORANGE)
-    # the eruption
-    s.path('M398 176 Q388 136 404 110 Q412 138 420 116 Q426 142 436 106 Q454 136 444 176 Z', RED)
-    s.path('M404 176 Q398 144 410 126 Q416 146 422 130 Q428 148 436 126 Q444 150 438 176 Z', ORANGE)
-    s.path('M412 176 Q410 154 420 144 Q430 154 428 176 Z', YELLOW)
-    for x, y in ((384, 122), (456, 118), (372, 146), (466, 144), (402, 96), (442, 90), (422, 82)):
-        s.rect(x, y, 3, 3, YELLOW)
-        s.rect(x, y, 1, 1, WHITE)
+    """The face's volcano, erupting on the title's horizon beside the reels."""
+    s.begin('translate(%s,%s)' % (444 - 371, HORIZON - 118))
+    face.Volcano(s, True)
+    s.end()
 
 
 def Beach(s):
@@ -97,32 +88,37 @@ def NumberBadge(s, cx, cy):
 
 
 def ReelWindow(s, x, y):
-    """Three reels of the Sulvano with sevens on the middle line, half as large again."""
+    """The Sulvano's three reels half as large again, sevens on the middle line, in a marquee
+    box with its bulbs lit."""
     scale = 1.5
-    cw, ch = int(symbols.W * scale), int(symbols.U * scale)
+    cell_w, cell_h = int(symbols.W * scale), int(symbols.U * scale)
     gap = 10
-    w, h = 3 * cw + 2 * gap, int(2.4 * ch)
-    s.rect(x - 10, y - 10, w + 20, h + 20, BLACK, rx=8)
-    s.rect(x - 9, y - 9, w + 18, h + 18, SILVER, rx=7)
-    s.rect(x - 8, y - 8, w + 16, 1, WHITE)
-    s.rect(x - 6, y - 6, w + 12, h + 12, MDRED, rx=5)
-    s.rect(x - 3, y - 3, w + 6, h + 6, BLACK)
-    strips = [(5, 0, 1), (9, 0, 2), (3, 0, 8)]
-    for r in range(3):
-        rx = x + r * (cw + gap)
-        cid = s.clip_rect('reel%d' % r, rx, y, cw, h)
-        s.begin(clip=cid)
-        s.rect(rx, y, cw, h, WHITE)
-        for j, code in enumerate(strips[r]):
-            top = y + h // 2 - ch // 2 + (j - 1) * ch
-            s.begin('translate(%s,%s) scale(%s)' % (rx, top, scale))
-            symbols.DrawSymbol(s, code)
-            s.end()
-        s.rect(rx, y, cw, 8, s.mix(WHITE, BLACK, 2))
-        s.rect(rx, y + h - 8, cw, 8, s.mix(WHITE, BLACK, 2))
+    w, h = 3 * cell_w + 2 * gap, cell_h * 12 // 5
+    # the box: bulbs round a red frame, chrome inside it, black glass between the reels
+    s.path('M%s %s h%s v%s h-%s z' % (x - 18, y - 18, w + 36, h + 36, w + 36), BLACK)
+    s.path('M%s %s h%s v%s h-%s z' % (x - 17, y - 17, w + 34, h + 34, w + 34), face.CAB)
+    for i in range(int((w + 20) // 16) + 1):
+        face.Bulb(s, x - 10 + 16 * i, y - 10, True)
+        face.Bulb(s, x - 10 + 16 * i, y + h + 10, True)
+    s.path('M%s %s h%s v%s h-%s z' % (x - 4, y - 4, w + 8, h + 8, w + 8), SILVER)
+    s.path('M%s %s h%s v%s h-%s z' % (x - 2, y - 2, w + 4, h + 4, w + 4), BLACK)
+    cid = s.clip_rect('titlereels', x, y, w, h)
+    s.begin(clip=cid)
+    shown = [(5, 0, 1), (9, 0, 2), (3, 0, 8)]  # codes above, on and below the middle line
+    top = y + (h - cell_h) // 2 - cell_h
+    for r, codes in enumerate(shown):
+        s.begin('translate(%s,%s) scale(%s)' % (x + r * (cell_w + gap), top, scale))
+        for row, code in enumerate(codes):
+            symbols.DrawSymbol(s, code, 0, symbols.U * row)
         s.end()
-    s.rect(x - 3, y + h // 2 - 1, w + 6, 3, YELLOW)
-    s.rect(x - 3, y + h // 2, w + 6, 1, WHITE)
+    s.path('M%s %s h%s v8 h-%s z' % (x, y, w, w), s.mix(WHITE, BLACK, 2))
+    s.path('M%s %s h%s v8 h-%s z' % (x, y + h - 8, w, w), s.mix(WHITE, BLACK, 2))
+    for r in range(2):
+        s.path('M%s %s h%s v%s h-%s z' % (x + cell_w + r * (cell_w + gap), y, gap, h, gap), BLACK)
+    s.end()
+    # the winning line, lit
+    s.path('M%s %s h%s v3 h-%s z' % (x - 4, y + h // 2 - 1, w + 8, w + 8), YELLOW)
+    s.path('M%s %s h%s v1 h-%s z' % (x - 4, y + h // 2, w + 8, w + 8), WHITE)
     return w, h
 
 
@@ -151,7 +147,7 @@ def Build():
     s.rect(110, 77, 258, 1, RED)
     s.text(240, 84, 'VOLCANO ISLAND SLOT', YELLOW, font=pixfont.FONT7, align='center', spacing=2,
            outline=BLACK)
-    ReelWindow(s, 240 - 91, 122)
+    ReelWindow(s, 240 - 91, 126)
     strokefont.Draw(s, 236, 252, 'SULVANO', 36, [(BLACK, 11, 1, 2), (MDRED, 8.5, 0, 0), (ORANGE, 6, 0, 0),
                                                   (YELLOW, 3, 0, 0), (WHITE, 1, -1, -1)],
                     align='center', skew=12, tracking=5)
