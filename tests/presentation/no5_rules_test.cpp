@@ -46,6 +46,16 @@ class No5Rules : public ::testing::Test {
     return s;
   }
 
+  // A row of dots as they read: '.' dark, 'R', 'Y', 'G' lit red, yellow, green.
+  std::string Row(int (*rule)(const MachineRecord&, int), int places) {
+    std::string s;
+    for (int i = 0; i < places; ++i) {
+      int look = rule(m, i);
+      s += look >= DotUnlit && look <= DotGreen ? ".RYG"[look] : '?';
+    }
+    return s;
+  }
+
   // One keypad press as a player makes it: medals one at a time up to the game's bet, the
   // lever, then the stop of the leftmost reel still turning.
   void Press() {
@@ -171,45 +181,35 @@ TEST_F(No5Rules, BonusGameDotsOutsideAStageAndTheBlinkingTail) {
 // The other dots, the top picture and the displays.
 
 TEST_F(No5Rules, StageDotsCountTheJacStagesOfABigBonusOnly) {
-  auto stageDots = [&] {
-    std::string s;
-    for (int i = 0; i < kStageDots; ++i) s += No5StageDotLook(m, i) == DotYellow ? 'o' : '.';
-    return s;
-  };
   m.bigGames = 28;
-  EXPECT_EQ(stageDots(), "...");
+  EXPECT_EQ(Row(No5StageDotLook, kStageDots), "...");
   m.jacStage = 2;
-  EXPECT_EQ(stageDots(), "oo.");
+  EXPECT_EQ(Row(No5StageDotLook, kStageDots), "YY.");
   m.jacStage = 3;
-  EXPECT_EQ(stageDots(), "ooo");
+  EXPECT_EQ(Row(No5StageDotLook, kStageDots), "YYY");
   // A regular bonus's stage, or a big bonus only lined up, lights none.
   m.bigGames = 0;
   m.jacStage = 1;
-  EXPECT_EQ(stageDots(), "...");
+  EXPECT_EQ(Row(No5StageDotLook, kStageDots), "...");
   m.bigGames = kMarker;
-  EXPECT_EQ(stageDots(), "...");
+  EXPECT_EQ(Row(No5StageDotLook, kStageDots), "...");
   EXPECT_EQ(No5StageDotLook(m, 3), -1);
 }
 
 TEST_F(No5Rules, BetLineDotsLightInTheColourOfTheBetThatOpensThem) {
-  auto lines = [&] {
-    std::string s;
-    for (int i = 0; i < 5; ++i) s += ".RYG"[No5LineDotLook(m, i)];
-    return s;
-  };
-  EXPECT_EQ(lines(), ".....");
+  EXPECT_EQ(Row(No5LineDotLook, 5), ".....");
   m.bet = 1;
-  EXPECT_EQ(lines(), "..R..");
+  EXPECT_EQ(Row(No5LineDotLook, 5), "..R..");
   m.bet = 2;
-  EXPECT_EQ(lines(), ".YRY.");
+  EXPECT_EQ(Row(No5LineDotLook, 5), ".YRY.");
   m.bet = 3;
-  EXPECT_EQ(lines(), "GYRYG");
+  EXPECT_EQ(Row(No5LineDotLook, 5), "GYRYG");
   // Winning lines flash together in their colours and the bet does not show.
   m.litLines = 4 + 16;
   Blink128 = 1;
-  EXPECT_EQ(lines(), "..R.G");
+  EXPECT_EQ(Row(No5LineDotLook, 5), "..R.G");
   Blink128 = 0;
-  EXPECT_EQ(lines(), ".....");
+  EXPECT_EQ(Row(No5LineDotLook, 5), ".....");
   EXPECT_EQ(No5LineDotLook(m, 5), -1);
 }
 
