@@ -117,55 +117,76 @@ bool FaceReference::Load(const std::wstring& exe) {
   }
   Picture working = face_;
   strips_.assign(g.stripCount, Picture{});
-  for (int i = 0; ok && i < g.stripCount; ++i) {
-    const StripSpec& s = g.strips[i];
-    if (s.kind == StripKind::Whole) {
-      ok = LoadDib(module, s.bitmap, strips_[i]);
-      continue;
-    }
-    if (s.kind != StripKind::Looks) continue;
-    for (int k = 0; ok && k < s.stepCount; ++k) {
-      const LookStep& step = s.steps[k];
-      Picture picture;
-      uint32_t key = 0;
-      ok = step.source == LookSource::Face ||
-           LoadDib(module, step.bitmap, picture, nullptr, &key);
-      if (!ok) break;
-      if (step.source == LookSource::Bitmap) {
-        Append(strips_[i], Crop(picture, step.sx, step.sy, s.w, s.h));
-        continue;
-      }
-      if (step.source == LookSource::PaintedFace) {
-        for (int y = 0; y < s.h; ++y) {
-          for (int x = 0; x < s.w; ++x) {
-            uint32_t p = picture.At(step.sx + x, step.sy + y);
-            if (p != key) working.rgb[static_cast<size_t>(step.y + y) * working.width + step.x + x] = p;
-          }
-        }
-      }
-      Append(strips_[i], Crop(working, step.x, step.y, s.w, s.h));
-    }
+  for (int i = 0; ok && i < g.stripCount; ++i) ok = BuildStrip(module, g.strips[i], working, strips_[i]);
+  hallStrips_.assign(g.hallStripCount, Picture{});
+  for (int i = 0; ok && i < g.hallStripCount; ++i) {
+    ok = BuildStrip(module, g.hallStrips[i], working, hallStrips_[i]);
   }
   FreeLibrary(module);
   digits_ = StripOf("PanelDigits");
   return ok && face_.width == 480 && face_.height == 432;
 }
 
+// One strip as the game builds it at start-up; looks cut from the face are cut from `working`,
+// on which painted looks stay painted.
+bool FaceReference::BuildStrip(HMODULE module, const StripSpec& s, Picture& working, Picture& out) {
+  if (s.kind == StripKind::Whole) return LoadDib(module, s.bitmap, out);
+  if (s.kind != StripKind::Looks) return true;
+  for (int k = 0; k < s.stepCount; ++k) {
+    const LookStep& step = s.steps[k];
+    Picture picture;
+    uint32_t key = 0;
+    if (step.source != LookSource::Face && !LoadDib(module, step.bitmap, picture, nullptr, &key)) {
+      return false;
+    }
+    if (step.source == LookSource::Bitmap) {
+      Append(out, Crop(picture, step.sx, step.sy, s.w, s.h));
+      continue;
+    }
+    if (step.source == LookSource::PaintedFace) {
+      for (int y = 0; y < s.h; ++y) {
+        for (int x = 0; x < s.w; ++x) {
+          uint32_t p = picture.At(step.sx + x, step.sy + y);
+          if (p != key) working.rgb[static_cast<size_t>(step.y + y) * working.width + step.x + x] = p;
+        }
+      }
+    }
+    Append(out, Crop(working, step.x, step.y, s.w, s.h));
+  }
+  return true;
+}
+
 int FaceReference::StripOf(const char* name) const { return StripIndex(DrivenDescription(), name); }
 
-int FaceReference::LookAt(const Picture& screen, int strip, int x, int y) const {
-  if (strip < 0 || strip >= static_cast<int>(strips_.size())) return -1;
-  const StripSpec& s = DrivenDescription().strips[strip];
-  const Picture& looks = strips_[strip];
+namespace {
+
+// The first look of a strip that the screen shows at (x, y), compared where the screen has the
+// place (a hall machine at the edge of the view shows part of itself); -1 when none.
+int MatchLook(const Picture& screen, const StripSpec& s, const Picture& looks, int x, int y) {
   if (looks.width == 0) return -1;
   for (int k = 0; k * s.h < looks.height; ++k) {
     bool match = true;
     for (int j = 0; j < s.h && match; ++j) {
-      for (int i = 0; i < s.w && match; ++i) match = screen.At(x + i, y + j) == looks.At(i, k * s.h + j);
+      for (int i = 0; i < s.w && match; ++i) {
+        if (x + i < 0 || x + i >= screen.width || y + j < 0 || y + j >= screen.height) continue;
+        match = screen.At(x + i, y + j) == looks.At(i, k * s.h + j);
+      }
     }
     if (match) return k;
   }
   return -1;
+}
+
+}  // namespace
+
+int FaceReference::LookAt(const Picture& screen, int strip, int x, int y) const {
+  if (strip < 0 || strip >= static_cast<int>(strips_.size())) return -1;
+  return MatchLook(screen, DrivenDescription().strips[strip], strips_[strip], x, y);
+}
+
+int FaceReference::HallLookAt(const Picture& screen, int strip, int x, int y) const {
+  if (strip < 0 || strip >= static_cast<int>(hallStrips_.size())) return -1;
+  return MatchLook(screen, DrivenDescription().hallStrips[strip], hallStrips_[strip], x, y);
 }
 
 int FaceReference::PartLook(const Picture& screen, int part, int place) const {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+struct StripSpec;
+
 // An RGB picture (0x00RRGGBB, row 0 at the top).
 struct Picture {
   int width = 0, height = 0;
@@ -47,6 +49,9 @@ class FaceReference {
   // The look a play control (20..25) shows.
   int ControlLook(const Picture& screen, int control) const;
   int StripOf(const char* name) const;
+  // The look of a hall strip (built from the hall machine's bitmaps) shown at (x, y) of the
+  // hall view; only the columns inside the view are compared.
+  int HallLookAt(const Picture& screen, int strip, int x, int y) const;
   const Picture& Strip(int strip) const { return strips_[strip]; }
   const Picture& Face() const { return face_; }
 
@@ -65,9 +70,11 @@ class FaceReference {
     int strip, x, y, unlit, lit;
   };
   LampPlace PlaceOf(FaceLamp lamp) const;
+  static bool BuildStrip(HMODULE module, const StripSpec& s, Picture& working, Picture& out);
 
   Picture face_;
   std::vector<Picture> strips_;
+  std::vector<Picture> hallStrips_;
   int digits_ = -1;  // the strip of the Orlido 2's displays
 };
 

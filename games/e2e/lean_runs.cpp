@@ -14,21 +14,6 @@ namespace {
 constexpr int kPlayMachine = 0;  // a fruit role is already drawn there: the next game wins
 const std::wstring kPlayer = L"一郎";
 
-}  // namespace
-
-void Key(const GameSession& g, int digit, bool down) {
-  DWORD_PTR result = 0;
-  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
-  SendMessageTimeoutW(g.Main(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001,
-                      SMTO_NORMAL, 5000, &result);
-}
-void Press(const GameSession& g, int digit) {
-  Key(g, digit, true);
-  Key(g, digit, false);
-}
-
-namespace {
-
 // A place drawn with OR over, or itself ORed over, another look (a point over a digit) shows no
 // look of its own.
 bool Overdrawn(const PartSpec& part, int place) {
@@ -48,20 +33,6 @@ bool TakeCashOut(GameSession& g, const std::wstring& who, int ms) {
   g.WaitGone(box);
   return true;
 }
-
-}  // namespace
-
-void CloseSeated(GameSession& g, const std::wstring& player) {
-  const std::wstring who = L"「" + player + L"」さん\n";
-  PostMessageW(g.Main(), WM_CLOSE, 0, 0);
-  ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "closing: question");
-  Check(TakeCashOut(g, who, 5000), "closing: the cash-out");
-  ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "closing: farewell");
-  int code = g.WaitExit();
-  Check(code == 0, "the game ends with exit code 0 (got %d)", code);
-}
-
-namespace {
 
 // The first player enters, sits at the play machine and buys the preselected 50 medals.
 bool SitAndBuyMedals(GameSession& g, const char* what) {
@@ -249,6 +220,27 @@ void RunFamily(GameSession& g, const std::wstring& exe, const std::wstring& prob
 }
 
 }  // namespace
+
+void Key(const GameSession& g, int digit, bool down) {
+  DWORD_PTR result = 0;
+  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
+  SendMessageTimeoutW(g.Main(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001,
+                      SMTO_NORMAL, 5000, &result);
+}
+void Press(const GameSession& g, int digit) {
+  Key(g, digit, true);
+  Key(g, digit, false);
+}
+
+void CloseSeated(GameSession& g, const std::wstring& player) {
+  const std::wstring who = L"「" + player + L"」さん\n";
+  PostMessageW(g.Main(), WM_CLOSE, 0, 0);
+  ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "closing: question");
+  Check(TakeCashOut(g, who, 5000), "closing: the cash-out");
+  ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "closing: farewell");
+  int code = g.WaitExit();
+  Check(code == 0, "the game ends with exit code 0 (got %d)", code);
+}
 
 bool PrepareLeanCase(const std::string& run) {
   if (run != "face" && run != "family") return false;

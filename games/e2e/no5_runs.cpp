@@ -1,7 +1,5 @@
-// The Sulvano on the screen: a JAC stage played with the keypad, the reels stopped left to
-// right; after every JAC game its BONUS GAME dots are read back, the games played against the
-// wins the payout display showed and the games to come blinking; at the end the dots seen
-// against the pattern row of the JAC sequence the machine kept in its record (field 42).
+// The Sulvano on the screen: its sign bands in the hall, then a JAC stage played with the keypad
+// left to right, its BONUS GAME dots read back game by game against the wins and field 42.
 #include "games/e2e/no5_runs.h"
 
 #include <cstdio>
@@ -10,6 +8,7 @@
 
 #include "games/e2e/e2e_steps.h"
 #include "games/e2e/face_check.h"
+#include "games/e2e/hall_bands.h"
 #include "games/e2e/lean_runs.h"
 #include "presentation/faces/no5_rules.h"
 #include "presentation/game_description.h"
@@ -18,7 +17,9 @@ namespace {
 
 using namespace no5_face;
 
-constexpr int kStageMachine = 0;  // free, a regular bonus's JAC stage about to start
+constexpr int kStageMachine = 0;    // free, a regular bonus's JAC stage about to start
+constexpr int kBonusCustomer = 1;   // a customer in a big bonus
+constexpr int kPlainCustomer = 2;   // a customer without a bonus
 const std::wstring kPlayer = L"一郎";
 
 struct No5Face {
@@ -103,11 +104,31 @@ bool PlayJacGame(GameSession& g, No5Face& face, int game, bool* won) {
   return true;
 }
 
+// The sign bands at the island's first machines: the free machine in its JAC stage flashes its
+// bulbs on the dark sign, the customers' signs are lit, the one in a big bonus flashing.
+void CheckHallBands(GameSession& g, const No5Face& face) {
+  HWND hall = g.Child(L"Kv4401Hall");
+  int seen = 0;
+  Check(HallBandFlashes(face.ref, hall, 1, 0, 1, 4000),
+        "hall: the free machine in a JAC stage flashes on its dark sign");
+  Check(HallBandFlashes(face.ref, hall, 2, 2, 3, 4000),
+        "hall: the customer's machine in a big bonus flashes on its lit sign");
+  Do(g, 40307);
+  Check(HallBandShows(face.ref, hall, 2, 2, 3000, &seen),
+        "hall: the customer's machine without a bonus shows its lit sign (look %d)", seen);
+  Check(HallBandFlashes(face.ref, hall, 1, 2, 3, 4000),
+        "hall: the big bonus, now at the cursor, still flashes");
+  if (!shotsDir.empty()) Shot("no5-hall-bands");
+  Do(g, 40306);
+  Sleep(600);  // the slide back to machine 0
+}
+
 void RunJacStage(GameSession& g, const std::wstring& exe) {
   No5Face face;
   face.window = g.Child(L"Kv4401Play");
   if (!Check(face.ref.Load(exe), "the game's looks load from its program")) return;
   EnterAs(g, 0);
+  CheckHallBands(g, face);
   SitAt(g, kStageMachine, "seated at the machine of the JAC stage");
   g.Command(40311);
   HWND exchange = g.WaitDialog(L"メダル交換");
@@ -190,6 +211,9 @@ void RunJacStage(GameSession& g, const std::wstring& exe) {
 bool PrepareNo5Case(const std::string& run) {
   if (run != "no5") return false;
   PrepareShops(false);
+  Shops[ShopDay].machines[kBonusCustomer].bigGames = 20;
+  Shops[ShopDay].machines[kBonusCustomer].bigNet = 40;
+  static_assert(kPlainCustomer <= 8, "customers hold machines 1 to 8");
   MachineRecord& stage = Shops[ShopDay].machines[kStageMachine];
   stage.jacWins = 6;
   stage.jacGames = 12;

@@ -1,5 +1,5 @@
-// Game No.5's own end-to-end run: a JAC stage played with the keypad, its BONUS GAME dots read
-// back from the screen game by game against the wins and the JAC sequence the machine kept.
+// Game No.5's own end-to-end run: the sign bands in the hall, then a JAC stage played with the
+// keypad, its BONUS GAME dots read back game by game against the wins and the JAC sequence.
 #pragma once
 
 #include <string>

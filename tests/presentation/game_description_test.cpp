@@ -79,6 +79,22 @@ TEST_P(EveryDescription, NamesItsOwnMachine) {
   EXPECT_LE(g().hallStripCount, kMaxHallStrips);
 }
 
+TEST_P(EveryDescription, SymbolPicturesHoldEveryCodeOfTheReelsAboveTheShade) {
+  const MachineModel* model = MachineModelOfGame(GetParam());
+  ASSERT_NE(model, nullptr);
+  int highest = 0;
+  for (const auto& strip : model->strips) {
+    for (uint8_t code : strip) highest = code > highest ? code : highest;
+  }
+  const int pictures = (highest + 1) * g().symbolHeight;
+  for (int i = 0; i < g().bitmapCount; ++i) {
+    if (g().bitmaps[i].id != g().reels.symbols) continue;
+    EXPECT_LE(pictures, g().bitmaps[i].height) << "symbol code " << highest << " has no picture";
+    EXPECT_LE(g().reels.shadeY + g().reels.shadeRows, g().bitmaps[i].height);
+  }
+  EXPECT_GE(g().reels.shadeY, pictures) << "the shade band covers a symbol's picture";
+}
+
 TEST_P(EveryDescription, LooksNeverReadPastTheirStrips) {
   uint32_t seed = 7;
   for (int trial = 0; trial < 4000; ++trial) {

@@ -84,7 +84,9 @@ class Generator:
                 w, h, looks = reels['w'], self.d['symbolHeight'], 1
                 bitmap, symbols_x = reels['symbols'], s.get('symbolsX', 0)
                 self.check_bitmap(bitmap, name)
-                self.check_in_bitmap(bitmap, symbols_x, 0, w, 9 * h, name)
+                # How many pictures the bitmap needs depends on the machine's codes (eight to
+                # ten): the native test of the descriptions checks them against the machine.
+                self.check_in_bitmap(bitmap, symbols_x, 0, w, h, name)
                 cpp_kind = 'Reels'
             elif kind == 'shade':
                 w, h, looks = reels['w'], reels['shadeRows'], 1
