@@ -159,7 +159,7 @@ void PayOneMedal(const CycleRules& rules, MachineRecord& m) {
       m.stateTimer = -3;  // three slow ticks, then the rest goes to the tray
     }
   }
-  m.redrawFlags |= RedrawDigits;
+  m.redrawFlags |= rules.creditRedraw;
 }
 
 void UpdateMedalBoxes(MachineRecord& m) {
@@ -184,7 +184,7 @@ void FinishPayout(const CycleRules& rules, MachineRecord& m) {
     m.jacStage = 0;
   }
   m.state = StateGameOver;
-  m.redrawFlags |= RedrawDigits;
+  m.redrawFlags |= rules.creditRedraw;
 }
 
 void PayingOutTick(const MachineModel& model, MachineRecord& m) {
@@ -228,7 +228,7 @@ void MedalIn(MachineRecord& m) {
     m.credit += 1;
     RequestSound(m, rules.soundBetToCredit);
   }
-  m.redrawFlags |= RedrawLineLamps | RedrawDigits;
+  m.redrawFlags |= RedrawLineLamps | rules.creditRedraw;
 }
 
 void BetFromCredit(MachineRecord& m) {
@@ -241,7 +241,7 @@ void BetFromCredit(MachineRecord& m) {
     m.credit -= 1;
     MedalBet(rules, m);
   }
-  m.redrawFlags |= RedrawLineLamps | RedrawDigits;
+  m.redrawFlags |= RedrawLineLamps | rules.creditRedraw;
 }
 
 void StartLever(MachineRecord& m) {

@@ -25,6 +25,10 @@ struct CycleRules {
   bool leverNumbersJacStage;  // the lever sets the stage number: 1 in JAC play, else 0
   bool slowIntervalInStages;  // while a stage is numbered the minimum interval doubles
   bool digitsRedrawWhileWaiting;  // digits redrawn every 4 ticks while spinWait < 30
+  // The face part that shows the credit and the medals paid, asked to redraw whenever either
+  // changes: the digits (128) on the No.1 face, the three displays (32) on the No.2 face,
+  // whose 128 is the spin gauge.
+  int creditRedraw;
   // JAC games without the lever: the reels keep turning between JAC games and each stop of
   // a turning reel is one JAC game, whose win stop control decides.
   bool jacPlayWithoutLever;

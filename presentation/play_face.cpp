@@ -95,7 +95,9 @@ void RedrawChangedParts(MachineRecord& m, HWND playWindow) {
   const GameDescription& g = ActiveGame();
   bool invalidateBet = false;
   m.redrawFlags |= TickMarkBits(g, m, &invalidateBet);
-  if (invalidateBet && m.state < StateLeverPulled) {
+  // The description's tick marks say when; a button that blinks only before the lever is
+  // also repainted after it, or it would keep whichever look it had at the lever.
+  if (invalidateBet) {
     HWND bet = PlayControlWindow(21);
     if (bet != nullptr) InvalidateRect(bet, nullptr, FALSE);
   }

@@ -4,8 +4,8 @@
 // The game is the one the program's file name names.
 //   meridola_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed, and the
 //   play screen's play, closing and sound (game No.1's whole set); start, face and family, the
-//   lean runs of every game; no4 and no5, games No.4's and No.5's own runs; shots, shots-night
-//   and shots-play take the pictures of make screenshots; hall10 and play10 are long measurements
+//   lean runs of every game; own, the game's own run (own_runs.cpp); shots, shots-night and
+//   shots-play take the pictures of make screenshots; hall10 and play10 are long measurements
 #include <windows.h>
 
 #include <cstdio>
@@ -14,8 +14,7 @@
 
 #include "games/e2e/e2e_steps.h"
 #include "games/e2e/lean_runs.h"
-#include "games/e2e/no4_runs.h"
-#include "games/e2e/no5_runs.h"
+#include "games/e2e/own_runs.h"
 #include "games/e2e/play_cases.h"
 
 namespace {
@@ -437,7 +436,7 @@ void RunHallTenMinutes(GameSession& g) {
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
     std::printf("usage: meridola_e2e main|visit|restart|closed|play|closing|sound|start|face|"
-                "family|no4|no5|shots|shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll "
+                "family|own|shots|shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll "
                 "[SHOTS-FOLDER]\n");
     return 2;
   }
@@ -451,11 +450,18 @@ int main(int argc, char** argv) {
     std::printf("%s names no game of this build\n", argv[2]);
     return 2;
   }
+  // "own" is the game's own run, "own-sound" the one with a sound device, when it has them.
+  if (run == "own" || run == "own-sound") {
+    run = OwnRunOf(DrivenGame(), run == "own-sound");
+    if (run.empty()) {
+      std::printf("game No.%d has no run of its own\n", DrivenGame());
+      return 0;
+    }
+  }
   ShopRecord before{};
   if (run == "restart") {
     if (LoadHallFile(DataPath(HallFileName().c_str()).c_str())) before = Shops[ShopDay];
-  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run) && !PrepareNo4Case(run) &&
-             !PrepareNo5Case(run)) {
+  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run) && !PrepareOwnCase(run)) {
     PrepareHall(run == "shots-night");
   }
   if (run == "main" || run == "start" || run == "shots" || run == "hall10" || run == "play10") {
@@ -474,8 +480,7 @@ int main(int argc, char** argv) {
     if (run == "play10") RunPlayTenMinutes(g);
     RunPlayCase(run, g, exe);
     RunLeanCase(run, g, exe, probe);
-    RunNo4Case(run, g, exe);
-    RunNo5Case(run, g, exe);
+    RunOwnCase(run, g, exe);
   }
   g.Kill();
   std::printf("%s: %d checks, %d failed\n", run.c_str(), CheckCount(), FailureCount());

@@ -37,6 +37,26 @@ void Do(const GameSession& g, int id) {
   SendMessageTimeoutW(g.Main(), WM_COMMAND, static_cast<WPARAM>(id), 0, SMTO_NORMAL, 5000, &result);
 }
 
+void KeypadKey(const GameSession& g, int digit, bool down) {
+  DWORD_PTR result = 0;
+  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
+  SendMessageTimeoutW(g.Main(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001,
+                      SMTO_NORMAL, 5000, &result);
+}
+
+void KeypadPress(const GameSession& g, int digit) {
+  KeypadKey(g, digit, true);
+  KeypadKey(g, digit, false);
+}
+
+int AnswerBoxesUntilExit(GameSession& g) {
+  for (HWND box; (box = g.WaitMessageBox(3000)) != nullptr;) {
+    g.Press(box, IDOK);
+    g.WaitGone(box);
+  }
+  return g.WaitExit();
+}
+
 bool Checked(const std::vector<MenuItemState>& menu, int id) {
   const MenuItemState* item = FindItem(menu, id);
   return item != nullptr && (item->flags & MF_CHECKED) != 0;

@@ -26,6 +26,13 @@ std::string Hex(const std::wstring& s);
 bool ExpectBox(GameSession& g, const std::wstring& text, int icon, int button, const char* what);
 // A command the game handles at once (no box or dialog): sent, so it is done on return.
 void Do(const GameSession& g, int id);
+// A numeric keypad key (0-9) going down or up, and a press of it: sent, so the machine has
+// taken it on return (the screen follows at the next tick).
+void KeypadKey(const GameSession& g, int digit, bool down);
+void KeypadPress(const GameSession& g, int digit);
+// Answers every message box the game shows with OK until it ends; its exit code, -1 if it
+// does not end.
+int AnswerBoxesUntilExit(GameSession& g);
 
 bool Checked(const std::vector<MenuItemState>& menu, int id);
 bool Greyed(const std::vector<MenuItemState>& menu, int id);

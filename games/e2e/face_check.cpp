@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "games/e2e/e2e_game.h"
+#include "presentation/faces/face_rules.h"
 #include "presentation/game_description.h"
 
 namespace {
@@ -286,16 +287,17 @@ int FaceReference::Glyph(const Picture& screen, int x, int y, bool* point) const
 }
 
 namespace {
-// The Orlido 2's displays: the places of the digits part (paid tens, units, point, credit).
+// The Orlido 2's displays: the places of its digits part (paid tens, units, point, credit).
 const Place* DigitPlaces() {
   const GameDescription& g = DrivenDescription();
-  const int strip = StripIndex(g, "PanelDigits");
   for (int i = 0; i < g.partCount; ++i) {
-    if (g.parts[i].strip == strip && g.parts[i].placeCount == 5) return g.parts[i].places;
+    if (g.parts[i].look == &No1DigitGlyph) return g.parts[i].places;
   }
   return nullptr;
 }
 }  // namespace
+
+bool FaceReference::HasOrlidoDisplays() const { return DigitPlaces() != nullptr; }
 
 int FaceReference::PaidDisplay(const Picture& screen, bool* point) const {
   const Place* at = DigitPlaces();

@@ -52,6 +52,8 @@ class FaceReference {
   // The look of a hall strip (built from the hall machine's bitmaps) shown at (x, y) of the
   // hall view; only the columns inside the view are compared.
   int HallLookAt(const Picture& screen, int strip, int x, int y) const;
+  // The hall strips are built with the face's; for a reader of the hall alone.
+  bool LoadHall(const std::wstring& exe) { return Load(exe); }
   const Picture& Strip(int strip) const { return strips_[strip]; }
   const Picture& Face() const { return face_; }
 
@@ -60,6 +62,8 @@ class FaceReference {
   // A glyph of the displays at a place of the face: 0-9, 10 blank, -1 none of them. The
   // decimal point drawn over the glyph is left out of the comparison and reported apart.
   int Glyph(const Picture& screen, int x, int y, bool* point = nullptr) const;
+  // The face has the Orlido 2's two displays (games No.1 and No.6).
+  bool HasOrlidoDisplays() const;
   // The two-digit displays: medals paid for the last game, and the credit; -1 when unreadable.
   int PaidDisplay(const Picture& screen, bool* point = nullptr) const;
   int CreditDisplay(const Picture& screen) const;

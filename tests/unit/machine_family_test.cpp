@@ -208,6 +208,35 @@ TEST_F(FamilyTest, No2JacStageEndsAndTheReelsRunOut) {
   EXPECT_EQ(m.medals, 115);
 }
 
+TEST_F(FamilyTest, No2CreditAndPayoutAskForTheDisplaysNotTheGauge) {
+  // On the No.2 face bit 32 is the three displays and 128 the spin gauge; machine No.1's face
+  // shows its credit with the digits of bit 128.
+  for (const MachineModel* model : {&kMachineNo2, &kMachineNo7, &kMachineNo1}) {
+    Use(*model);
+    const int displays = model->number == 1 ? RedrawDigits : RedrawBigChanceLamp;
+    m.medals = 100;
+    m.spinWait = 100;  // long past the gauge's waiting: only the game asks for redraws
+    MedalIn(m);
+    EXPECT_TRUE(m.redrawFlags & displays) << "medal bet on No." << model->number;
+    m.redrawFlags = 0;
+    m.bet = MaxBet(m);
+    MedalIn(m);  // a medal into a full bet goes to the credit
+    EXPECT_EQ(m.credit, 1);
+    EXPECT_TRUE(m.redrawFlags & displays) << "credit on No." << model->number;
+    if (model->number != 1) {
+      EXPECT_FALSE(m.redrawFlags & RedrawDigits) << "the gauge stays";
+    }
+    // A win pays medal by medal into the credit, then the game ends: the payout display follows.
+    m.redrawFlags = 0;
+    m.state = StatePayingOut;
+    m.stateTimer = 0;
+    m.payoutPending = 2;
+    ASSERT_TRUE(TickUntil([&] { return m.state == StateGameOver; }, 200));
+    EXPECT_EQ(m.paidThisGame, 2);
+    EXPECT_TRUE(m.redrawFlags & displays) << "payout on No." << model->number;
+  }
+}
+
 TEST_F(FamilyTest, No2NearMissShowsAReachAndNeverCompletesIt) {
   Use(kMachineNo2);
   int reaches = 0, games = 0;

@@ -50,6 +50,7 @@ constexpr CycleRules No1Cycle() {
       .leverNumbersJacStage = false,
       .slowIntervalInStages = false,
       .digitsRedrawWhileWaiting = false,
+      .creditRedraw = RedrawDigits,
       .jacPlayWithoutLever = false,
       .payoutEndClearsStage = false,
       .startBonus = StartLinedUpBonus,

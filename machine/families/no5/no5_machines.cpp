@@ -41,6 +41,7 @@ const MachineModel kMachineNo5 = {
             .leverNumbersJacStage = false,
             .slowIntervalInStages = false,
             .digitsRedrawWhileWaiting = false,
+            .creditRedraw = RedrawDigits,
             .jacPlayWithoutLever = true,
             .payoutEndClearsStage = true,
             .startBonus = StartLinedUpBonus,

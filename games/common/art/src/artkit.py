@@ -242,4 +242,18 @@ class Svg:
             f.write(note + self.svg())
 
 
+def Cut(w, h, pieces, draw):
+    """A picture of w x h cut from whole drawings stacked top to bottom: each piece is (x, y,
+    state), the rectangle at (x, y) of draw(svg, state), one piece height h / len(pieces)."""
+    s = Svg(w, h)
+    step = h // len(pieces)
+    for i, (x, y, state) in enumerate(pieces):
+        s.begin(clip=s.clip_rect('cut%d' % i, 0, step * i, w, step))
+        s.begin('translate(%d,%d)' % (-x, -y + step * i))
+        draw(s, state)
+        s.end()
+        s.end()
+    return s
+
+
 ART_COMMON = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
