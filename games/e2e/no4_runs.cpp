@@ -26,23 +26,13 @@ struct No4Face {
   Picture now;
   bool Grab() { return CapturePlayWindow(window, now); }
 
-  // The first part drawn with a rule (the displays and GAME OVER are listed twice).
-  static const PartSpec* PartOf(LookRule rule) {
-    const GameDescription& d = DrivenDescription();
-    for (int i = 0; i < d.partCount; ++i) {
-      if (d.parts[i].look == rule) return &d.parts[i];
-    }
-    return nullptr;
-  }
-  int Look(LookRule rule, int place) const {
-    const PartSpec* part = PartOf(rule);
-    if (part == nullptr || place >= part->placeCount) return -1;
-    return ref.LookAt(now, part->strip, part->places[place].x, part->places[place].y);
-  }
+  // The look at a place of the first part drawn with a rule (the displays and GAME OVER are
+  // listed twice).
+  int Look(LookRule rule, int place) const { return ref.RuleLook(now, rule, place); }
   // A row of lamps left to right: '#' lit, '.' unlit, '?' neither.
   std::string Row(LookRule rule, int unlit, int lit) const {
     std::string row;
-    const PartSpec* part = PartOf(rule);
+    const PartSpec* part = FaceReference::PartOfRule(rule);
     for (int p = 0; part != nullptr && p < part->placeCount; ++p) {
       int look = Look(rule, p);
       row += look == lit ? '#' : look == unlit ? '.' : '?';

@@ -28,18 +28,7 @@ struct No5Face {
   Picture now;
   bool Grab() { return CapturePlayWindow(window, now); }
 
-  static const PartSpec* PartOf(LookRule rule) {
-    const GameDescription& d = DrivenDescription();
-    for (int i = 0; i < d.partCount; ++i) {
-      if (d.parts[i].look == rule) return &d.parts[i];
-    }
-    return nullptr;
-  }
-  int Look(LookRule rule, int place) const {
-    const PartSpec* part = PartOf(rule);
-    if (part == nullptr || place >= part->placeCount) return -1;
-    return ref.LookAt(now, part->strip, part->places[place].x, part->places[place].y);
-  }
+  int Look(LookRule rule, int place) const { return ref.RuleLook(now, rule, place); }
   bool Lit(LookRule rule, int place = 0) const { return Look(rule, place) > DotUnlit; }
   bool Unlit(LookRule rule, int place = 0) const { return Look(rule, place) == DotUnlit; }
   // The BONUS GAME dots left to right: 'o' lit, '.' dark, '?' neither.

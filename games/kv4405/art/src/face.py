@@ -539,11 +539,7 @@ def DrawFace(s, state=()):
 
 def Crop(w, h, x, y, state):
     """A look cut from the face drawn in `state`."""
-    s = Svg(w, h)
-    s.begin('translate(%d,%d)' % (-x, -y))
-    DrawFace(s, state)
-    s.end()
-    return s
+    return Cut(w, h, [(x, y, state)], DrawFace)
 
 
 def Build():

@@ -178,14 +178,8 @@ def Build():
     Machine(s)
     s.save(os.path.join(OUT, '513.svg'), 'the Sulvano on its island counter as the hall shows it')
     x, y, w, h = BAND
-    s = Svg(w, 3 * h, BLACK)
-    for k, (seated, flash) in enumerate(((False, True), (True, False), (True, True))):
-        cid = s.clip_rect('c%d' % k, 0, h * k, w, h)
-        s.begin(clip=cid)
-        s.begin('translate(%d,%d)' % (-x, h * k - y))
-        Machine(s, seated, flash)
-        s.end()
-        s.end()
+    looks = [(x, y, (seated, flash)) for seated, flash in ((False, True), (True, False), (True, True))]
+    s = Cut(w, 3 * h, looks, lambda svg, state: Machine(svg, *state))
     s.save(os.path.join(OUT, '515.svg'),
            'the sign band of the Sulvano in the hall: flashing in a bonus, lit while played, both')
 
