@@ -196,6 +196,20 @@ int FaceReference::PartLook(const Picture& screen, int part, int place) const {
   return LookAt(screen, p.strip, p.places[place].x, p.places[place].y);
 }
 
+const PartSpec* FaceReference::PartOfRule(LookRule rule) {
+  const GameDescription& d = DrivenDescription();
+  for (int i = 0; i < d.partCount; ++i) {
+    if (d.parts[i].look == rule) return &d.parts[i];
+  }
+  return nullptr;
+}
+
+int FaceReference::RuleLook(const Picture& screen, LookRule rule, int place) const {
+  const PartSpec* part = PartOfRule(rule);
+  if (part == nullptr || place < 0 || place >= part->placeCount) return -1;
+  return LookAt(screen, part->strip, part->places[place].x, part->places[place].y);
+}
+
 int FaceReference::ControlLook(const Picture& screen, int control) const {
   const ControlSpec& c = DrivenDescription().controls[control - 20];
   return LookAt(screen, c.strip, c.x, c.y);

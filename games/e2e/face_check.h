@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-struct StripSpec;
+#include "presentation/game_description.h"
 
 // An RGB picture (0x00RRGGBB, row 0 at the top).
 struct Picture {
@@ -46,6 +46,10 @@ class FaceReference {
   int LookAt(const Picture& screen, int strip, int x, int y) const;
   // The look shown at place `place` of part `part` of the description.
   int PartLook(const Picture& screen, int part, int place) const;
+  // The first part drawn with a look rule (a part may be listed twice), or null; and the look
+  // shown at one of its places.
+  static const PartSpec* PartOfRule(LookRule rule);
+  int RuleLook(const Picture& screen, LookRule rule, int place) const;
   // The look a play control (20..25) shows.
   int ControlLook(const Picture& screen, int control) const;
   int StripOf(const char* name) const;

@@ -8,6 +8,7 @@
 
 #include "games/e2e/e2e_steps.h"
 #include "games/e2e/face_check.h"
+#include "games/e2e/hall_bands.h"
 #include "games/e2e/lean_runs.h"
 #include "presentation/faces/no4_rules.h"
 #include "presentation/game_description.h"
@@ -25,23 +26,13 @@ struct No4Face {
   Picture now;
   bool Grab() { return CapturePlayWindow(window, now); }
 
-  // The first part drawn with a rule (the displays and GAME OVER are listed twice).
-  static const PartSpec* PartOf(LookRule rule) {
-    const GameDescription& d = DrivenDescription();
-    for (int i = 0; i < d.partCount; ++i) {
-      if (d.parts[i].look == rule) return &d.parts[i];
-    }
-    return nullptr;
-  }
-  int Look(LookRule rule, int place) const {
-    const PartSpec* part = PartOf(rule);
-    if (part == nullptr || place >= part->placeCount) return -1;
-    return ref.LookAt(now, part->strip, part->places[place].x, part->places[place].y);
-  }
+  // The look at a place of the first part drawn with a rule (the displays and GAME OVER are
+  // listed twice).
+  int Look(LookRule rule, int place) const { return ref.RuleLook(now, rule, place); }
   // A row of lamps left to right: '#' lit, '.' unlit, '?' neither.
   std::string Row(LookRule rule, int unlit, int lit) const {
     std::string row;
-    const PartSpec* part = PartOf(rule);
+    const PartSpec* part = FaceReference::PartOfRule(rule);
     for (int p = 0; part != nullptr && p < part->placeCount; ++p) {
       int look = Look(rule, p);
       row += look == lit ? '#' : look == unlit ? '.' : '?';
@@ -111,45 +102,16 @@ bool Settles(No4Face& face, Condition condition, int ms) {
   return WaitUntil([&] { return face.Grab() && condition(); }, ms);
 }
 
-// The sign band of hall slot 0..2 (the cursor's machine in slot 1) as the hall view shows it.
-int BandLook(const No4Face& face, const Picture& hall, int slot) {
-  const GameDescription& d = DrivenDescription();
-  const HallPartSpec& band = d.hallParts[0];
-  return face.ref.HallLookAt(hall, band.strip, 192 * slot - 74 + 52 + band.x, band.y);
-}
-
-// Both looks of a flashing band are seen within the time.
-bool BandFlashes(const No4Face& face, HWND hall, int slot, int dark, int bright, int ms) {
-  bool seenDark = false, seenBright = false;
-  WaitUntil([&] {
-    Picture pic;
-    if (!CapturePlayWindow(hall, pic)) return false;
-    int look = BandLook(face, pic, slot);
-    seenDark = seenDark || look == dark;
-    seenBright = seenBright || look == bright;
-    return seenDark && seenBright;
-  }, ms);
-  return seenDark && seenBright;
-}
-
-bool BandShows(const No4Face& face, HWND hall, int slot, int look, int ms, int* seen) {
-  return WaitUntil([&] {
-    Picture pic;
-    *seen = CapturePlayWindow(hall, pic) ? BandLook(face, pic, slot) : -2;
-    return *seen == look;
-  }, ms);
-}
-
 void CheckHallBands(GameSession& g, const No4Face& face) {
   HWND hall = g.Child(L"Kv4401Hall");
   int seen = 0;
   // The cursor starts at machine 0 (free) with the customer's machine in the big bonus beside it.
-  Check(BandShows(face, hall, 1, 0, 3000, &seen), "hall: a free machine's band is dark (look %d)", seen);
+  Check(HallBandShows(face.ref, hall, 1, 0, 3000, &seen), "hall: a free machine's band is dark (look %d)", seen);
   Do(g, 40307);
-  Check(BandFlashes(face, hall, 1, 2, 3, 4000),
+  Check(HallBandFlashes(face.ref, hall, 1, 2, 3, 4000),
         "hall: a customer's machine in a big bonus shows its lit sign and flashes its bulbs");
-  Check(BandShows(face, hall, 0, 0, 3000, &seen), "hall: the free machine on the left, dark (look %d)", seen);
-  Check(BandShows(face, hall, 2, 2, 3000, &seen),
+  Check(HallBandShows(face.ref, hall, 0, 0, 3000, &seen), "hall: the free machine on the left, dark (look %d)", seen);
+  Check(HallBandShows(face.ref, hall, 2, 2, 3000, &seen),
         "hall: a customer's machine without a bonus shows its lit sign (look %d)", seen);
   if (!shotsDir.empty()) Shot("no4-hall-bands");
   Do(g, 40306);

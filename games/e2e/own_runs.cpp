@@ -4,6 +4,7 @@
 #include "games/e2e/no2_runs.h"
 #include "games/e2e/no3_runs.h"
 #include "games/e2e/no4_runs.h"
+#include "games/e2e/no5_runs.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ const OwnRun kOwnRuns[] = {
     {2, "no2play", "no2sound", PrepareNo2Case, RunNo2Case},
     {3, "no3", nullptr, PrepareNo3Case, RunNo3Case},
     {4, "no4", nullptr, PrepareNo4Case, RunNo4Case},
+    {5, "no5", nullptr, PrepareNo5Case, RunNo5Case},
     {7, "no2play", "no2sound", PrepareNo2Case, RunNo2Case},
 };
 
