@@ -42,6 +42,8 @@ bool MakeFolder(const char* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool CurrentFolder(char* out, int bytes) { return _getcwd(out, bytes) != nullptr; }
+
 bool PathExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 void PauseBriefly(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
@@ -56,6 +58,10 @@ bool MakeFolder(const char* path) {
   if (mkdir(path, 0777) == 0) return true;
   struct stat info;
   return errno == EEXIST && stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CurrentFolder(char* out, int bytes) {
+  return getcwd(out, static_cast<size_t>(bytes)) != nullptr;
 }
 
 bool PathExists(const char* path) {

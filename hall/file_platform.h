@@ -15,6 +15,9 @@ bool FlushFileToDisk(std::FILE* file);
 // Creates one folder (its parent must exist). True when the folder exists afterwards.
 bool MakeFolder(const char* path);
 
+// The current folder of the process into out (bytes with its NUL); false when it does not fit.
+bool CurrentFolder(char* out, int bytes);
+
 // Is there anything (a file or a folder) at this path?
 bool PathExists(const char* path);
 

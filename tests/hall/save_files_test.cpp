@@ -1,10 +1,12 @@
 // The save files against bytes laid out by hand at their offsets, the checksum rule, what a
 // bad file costs, and the safety of saving (temporary file, player file on its own, .bad).
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "hall/data_folder.h"
 #include "hall/player_record.h"
@@ -551,6 +553,36 @@ TEST_F(SaveFilesTest, DataFolderPathIsBuiltWithin260Bytes) {
   EXPECT_STREQ(path, "");
   EXPECT_EQ(SaveData(), 0);
   EXPECT_EQ(LoadData(), 0);
+}
+
+// The system names no documents folder: the save files go to "tavri" below the user's own
+// folder, and without one below the folder the game was started from, instead of nowhere.
+TEST_F(SaveFilesTest, WithoutADocumentsFolderTheUsersOwnFolderServes) {
+  const char* oldHome = std::getenv("HOME");
+  std::string home = oldHome != nullptr ? oldHome : "";
+  char path[kPathBytes];
+  SetDocumentsFolder(nullptr);
+  setenv("HOME", documents.c_str(), 1);
+  ASSERT_TRUE(DataFolder("tavri.dat", path));
+  EXPECT_EQ(std::string(path), documents + "/tavri/tavri.dat");
+
+  std::string started = documents + "/started";
+  ASSERT_EQ(mkdir(started.c_str(), 0777), 0);
+  char before[kPathBytes];
+  ASSERT_NE(getcwd(before, sizeof before), nullptr);
+  ASSERT_EQ(chdir(started.c_str()), 0);
+  unsetenv("HOME");
+  SetDocumentsFolder("");
+  bool made = DataFolder("Kv4401.dat", path);
+  int saved = SaveData();
+  int loaded = LoadData();
+  EXPECT_EQ(chdir(before), 0);
+  if (oldHome != nullptr) setenv("HOME", home.c_str(), 1);
+  EXPECT_TRUE(made);
+  EXPECT_EQ(std::string(path), started + "/tavri/Kv4401.dat");
+  EXPECT_EQ(saved, HallPart | PlayerPart);
+  EXPECT_EQ(loaded, HallPart | PlayerPart);
+  EXPECT_EQ(ReadFileBytes(started + "/tavri/tavri.dat").size(), 1856u);
 }
 
 }  // namespace
