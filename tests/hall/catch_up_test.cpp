@@ -1,5 +1,8 @@
 // Opening the shops: the time since the last opening, the catch-up of an open shop over a short
 // gap, a night away and a missing file, the emptied closed shop, and a big bonus found under way.
+#include <cstring>
+#include <vector>
+
 #include "hall/catch_up.h"
 #include "hall/hall_outbox.h"
 #include "hall/hall_tick.h"
@@ -12,6 +15,7 @@
 #include "machine/machine_reset.h"
 #include "shell/screen_id.h"
 #include "shell/shop_clock.h"
+#include "shell/start_up.h"
 #include "tests/hall/hall_test_support.h"
 #include "tools/hallsim/hall_sim.h"
 
@@ -252,6 +256,27 @@ TEST_F(CatchUpTest, RestartsAfterAnyGapKeepTheHallFile) {
   EXPECT_GT(heldCredit, 100) << "machines holding credit at a quit";  // the case that matters
   EXPECT_EQ(rejected, 0) << "of " << restarts << " restarts";
   EXPECT_EQ(outOfRange, 0);
+}
+
+// Every start of the game plays other games: the random source is seeded from the clock. Two
+// starts a second apart, from the state a fresh process has and with no save files, open
+// different floors; two starts at the same second open the same one.
+TEST_F(CatchUpTest, StartUpSeedsTheRandomSourceFromTheClock) {
+  auto floorAt = [&](int second) {
+    SeedGameRandom(1);  // what a fresh process holds before anything seeds it
+    SetClock(2026, 12, 7, 12, 0, second);
+    StartUpHall();
+    std::vector<MachineRecord> floor;
+    for (const ShopRecord& s : Shops) floor.insert(floor.end(), s.machines, s.machines + 16);
+    return floor;
+  };
+  auto same = [](const std::vector<MachineRecord>& a, const std::vector<MachineRecord>& b) {
+    return std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0;
+  };
+  std::vector<MachineRecord> first = floorAt(10);
+  EXPECT_FALSE(same(first, floorAt(11)));
+  EXPECT_TRUE(same(first, floorAt(10)));
+  EXPECT_NE(ClockSeed(), 0u);
 }
 
 }  // namespace
