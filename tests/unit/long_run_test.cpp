@@ -1,8 +1,9 @@
 // Long random runs of machine No.1: customers and meddling players, every invariant of the
-// machine record checked after every tick, and every pay backed by a role.
+// machine record checked after every tick, and every pay and every bonus backed by a role.
 #include <cstring>
 
 #include "machine/families/no1/no1_family.h"
+#include "tests/unit/bonus_checks.h"
 #include "tests/unit/machine_test_support.h"
 #include "tools/slotsim/payout_table.h"
 #include "tools/slotsim/sim_session.h"
@@ -47,7 +48,7 @@ TEST_F(LongRunTest, InvariantsHoldAfterEveryTick) {
     m.occupant = OccupantCustomer;
     m.medals = 200;
     m.setting = static_cast<int>(seed % 6);
-    int rolesAtLever = 0, games = 0, ticksInGame = 0;
+    int rolesAtLever = 0, games = 0, ticksInGame = 0, bonuses = 0;
     bool jacPlayAtLever = false;
     for (long tick = 0; tick < 3000000; ++tick) {
       // A meddling hand now and then: extra medals, the bet button, early stops in any order.
@@ -70,6 +71,9 @@ TEST_F(LongRunTest, InvariantsHoldAfterEveryTick) {
         if (m.payoutPending > 0) {
           ASSERT_TRUE(rolesAtLever != 0 || jacPlayAtLever) << "paid without a role, tick " << tick;
         }
+        const char* ungranted = UngrantedBonus(model(), preTick, m, rolesAtLever);
+        ASSERT_EQ(ungranted, nullptr) << ungranted << " bonus without its role, tick " << tick;
+        if (LinesUpABonus(preTick, m, RoleSingle)) ++bonuses;
       }
       if (m.state == StateGameOver) {
         ++games;
@@ -79,6 +83,7 @@ TEST_F(LongRunTest, InvariantsHoldAfterEveryTick) {
       ASSERT_LT(ticksInGame, 40000) << "a game that never ends, seed " << seed;
     }
     EXPECT_GT(games, 8000);
+    EXPECT_GT(bonuses, 100);
   }
 }
 
