@@ -112,6 +112,26 @@ TEST(SimulatedSessions, SameSeedSameGamesAndPlausibleRates) {
   EXPECT_NE(a.totals.medalsOut, b.totals.medalsOut);
 }
 
+// A game that lines up a big bonus and a JAC stage together: the stage starts first and the big
+// bonus at the end of the stage's first game. The big bonus is counted once, not again at every
+// game of the stage that still shows all thirty general games.
+TEST(SimulatedSessions, BigBonusLinedUpWithAJacStageCountsOnce) {
+  static SimSession s;
+  StartSession(s, kMachineNo1, 3, 5);
+  MachineRecord& m = s.machine;
+  m.state = StatePayingOut;
+  m.payoutPending = 0;
+  m.bet = 3;
+  m.bigGames = kMarker;
+  m.jacWins = kMarker;
+  m.medals = 500;
+  PlayGames(s, 14);  // the lined-up game, at most twelve JAC games, a general game
+  EXPECT_GT(s.machine.bigGames, 0);
+  EXPECT_LT(s.machine.bigGames, 30);
+  EXPECT_EQ(s.totals.big, 1);
+  EXPECT_EQ(s.totals.jacStages, 1);
+}
+
 TEST(SimulatedSessions, HigherSettingsPayMore) {
   static SimSession low, high;
   StartSession(low, kMachineNo1, 1, 5);
