@@ -14,6 +14,8 @@
 
 namespace {
 
+FloorOperator floorOperator = nullptr;
+
 bool IsPlayer(const MachineRecord& m) {
   return m.occupant >= OccupantFirstPlayer && m.occupant < OccupantFirstPlayer + kPlayerSlots;
 }
@@ -56,16 +58,26 @@ void GameEndChecks(int shop, int machine) {
   if (Shops[shop].level == 0 && m.occupant != OccupantFree) ClosingTime(shop, machine);
 }
 
-void HallTick() {
-  for (int shop = 0; shop < kShopCount; ++shop) {
-    ShopRecord& s = Shops[shop];
-    for (int i = 0; i < kFloorMachines; ++i) {
-      MachineRecord& m = s.machines[i];
-      if (m.occupant != OccupantFree) AutoOperate(m);
-      MachineTick(m);
-      if (m.occupant != OccupantFree && m.state == StateGameOver) GameEndChecks(shop, i);
-      CustomerComeAndGo(shop, i);
+void SetFloorOperator(FloorOperator op) { floorOperator = op; }
+
+void ShopTick(int shop) {
+  ShopRecord& s = Shops[shop];
+  for (int i = 0; i < kFloorMachines; ++i) {
+    MachineRecord& m = s.machines[i];
+    if (m.occupant != OccupantFree) {
+      if (floorOperator != nullptr) {
+        floorOperator(shop, i, m);
+      } else {
+        AutoOperate(m);
+      }
     }
-    if (s.level != 0) s.lastOpenTime = LocalTimeCopy;
+    MachineTick(m);
+    if (m.occupant != OccupantFree && m.state == StateGameOver) GameEndChecks(shop, i);
+    CustomerComeAndGo(shop, i);
   }
+  if (s.level != 0) s.lastOpenTime = LocalTimeCopy;
+}
+
+void HallTick() {
+  for (int shop = 0; shop < kShopCount; ++shop) ShopTick(shop);
 }

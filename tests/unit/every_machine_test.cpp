@@ -1,6 +1,7 @@
 // Every machine of the family over long random runs: the record stays sound after every tick,
 // no game ever ends stuck, and nothing is paid and no bonus starts that the lottery did not
 // grant; stop control pressed at every moment lines up no bonus that was not granted.
+#include <random>
 #include <string>
 
 #include "tests/unit/bonus_checks.h"
@@ -129,12 +130,11 @@ TEST_P(EveryMachine, LongRunsKeepTheRecordSoundAndPayOnlyRoles) {
 namespace {
 int StopWherever(const MachineModel&, MachineRecord&, int) { return 0; }
 // Slides on a random number of symbols: rests anywhere on the strip, bonus symbols included.
-// Its draws are its own: taken from the game's source between the run's own draws they would
-// follow the run's rhythm and rest the reels in a few places only.
+// Its draws are its own, from a generator unlike the game's: draws of the same kind, taken in
+// the run's fixed rhythm, rest the three reels together in only a few combinations.
 int StopAnywhere(const MachineModel&, MachineRecord&, int) {
-  static uint32_t state = 12345;
-  state = state * 1103515245u + 12345u;
-  return static_cast<int>((state >> 16) % kStripLength);
+  static std::mt19937 engine(12345);
+  return static_cast<int>(engine() % kStripLength);
 }
 }  // namespace
 
