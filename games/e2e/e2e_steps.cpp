@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 #include "games/e2e/face_check.h"
 #include "hall/data_folder.h"
@@ -232,6 +233,85 @@ void SitAt(GameSession& g, int machine, const char* what) {
   for (int i = 0; i < (16 - machine) % 16; ++i) Do(g, 40306);
   g.Command(40308);
   CheckScreen(g, L"Kv4401Play", what);
+}
+
+// ---- the keypad, boxes, the exchange and the notice ------------------------------------------
+
+void Key(const GameSession& g, int digit) {
+  DWORD_PTR result = 0;
+  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
+  SendMessageTimeoutW(g.Main(), WM_KEYDOWN, key, 1, SMTO_NORMAL, 5000, &result);
+  SendMessageTimeoutW(g.Main(), WM_KEYUP, key, 0xC0000001, SMTO_NORMAL, 5000, &result);
+}
+
+void Keys(const GameSession& g, std::initializer_list<int> digits) {
+  for (int d : digits) Key(g, d);
+}
+
+std::wstring TakeBox(GameSession& g, int icon, const char* what) {
+  HWND box = g.WaitMessageBox(10000);
+  if (!Check(box != nullptr, "%s: a message box appears", what)) return L"";
+  std::wstring text = g.BoxText(box);
+  int seen = g.BoxIcon(box);
+  Check(seen == icon, "%s: icon %d (got %d)", what, icon, seen);
+  g.Press(box, IDOK);
+  Check(g.WaitGone(box), "%s: the box closes", what);
+  return text;
+}
+
+void Exchange50(GameSession& g, const char* what) {
+  g.Command(40311);
+  HWND exchange = g.WaitDialog(L"メダル交換");
+  if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return;
+  Check(IsDlgButtonChecked(exchange, 1301) == BST_CHECKED, "%s: 50 medals are preselected", what);
+  g.Press(exchange, IDOK);
+  Check(g.WaitGone(exchange), "%s: the exchange closes", what);
+}
+
+namespace {
+
+struct NoticeFind {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindNotice(HWND window, LPARAM lParam) {
+  NoticeFind& f = *reinterpret_cast<NoticeFind*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t className[16];
+  GetClassNameW(window, className, 16);
+  if (pid != f.pid || wcscmp(className, L"#32770") != 0 || GetDlgItem(window, 1001) == nullptr) {
+    return TRUE;
+  }
+  f.found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND NoticeDialog(const GameSession& g) {
+  NoticeFind f{g.pid(), nullptr};
+  EnumWindows(FindNotice, reinterpret_cast<LPARAM>(&f));
+  return f.found;
+}
+
+void CheckNoticeShown(GameSession& g, const std::wstring& text, const char* what, int ms) {
+  HWND notice = nullptr;
+  bool shown = WaitUntil([&] {
+    notice = NoticeDialog(g);
+    return notice != nullptr && IsWindowVisible(notice) && g.ItemText(notice, 1001) == text;
+  }, ms);
+  if (!Check(shown, "%s: the notice appears", what)) return;
+  Check(g.ItemText(notice, 1001) == text, "%s: the notice says \"%s\" (got \"%s\")", what,
+        ToUtf8(text).c_str(), ToUtf8(g.ItemText(notice, 1001)).c_str());
+  RECT m, d;
+  GetWindowRect(g.Main(), &m);
+  GetWindowRect(notice, &d);
+  int w = d.right - d.left, h = d.bottom - d.top;
+  int x = m.left + 240 - w / 2, y = m.top + (m.bottom - m.top) / 2 - h / 2;
+  Check(d.left == x && d.top == y, "%s: the notice stands at (%d, %d), centred (got (%ld, %ld))",
+        what, x, y, d.left, d.top);
 }
 
 // ---- screenshots ---------------------------------------------------------------------------
