@@ -138,6 +138,18 @@ void RunNotices(GameSession& g, const std::wstring& exe) {
   }
 }
 
+// Waits until the screen shows `count` lamps of the face from `first` on lit.
+bool LampsLit(const FaceReference& face, HWND play, FaceLamp first, int count, int ms) {
+  Picture now;
+  return WaitUntil([&] {
+    if (!CapturePlayWindow(play, now)) return false;
+    for (int k = 0; k < count; ++k) {
+      if (face.Lamp(now, static_cast<FaceLamp>(first + k)) != LookLit) return false;
+    }
+    return true;
+  }, ms);
+}
+
 // ---- the info panel by mouse ----------------------------------------------------------------
 
 // A real click of the mouse (left or right) at a point of a window, through the system's input.
@@ -220,16 +232,8 @@ void RunPanel(GameSession& g, const std::wstring& exe) {
     g.WaitGone(exchange);
   }
   FaceReference face;
-  Picture now;
-  HWND play = g.Child(L"Kv4401Play");
   for (int i = 0; i < 3; ++i) RealKey(6);
-  bool bet = face.Load(exe) && WaitUntil([&] {
-    if (!CapturePlayWindow(play, now)) return false;
-    for (int line = 0; line < 5; ++line) {
-      if (face.Lamp(now, static_cast<FaceLamp>(LampLine0 + line)) != LookLit) return false;
-    }
-    return true;
-  }, 5000);
+  bool bet = face.Load(exe) && LampsLit(face, g.Child(L"Kv4401Play"), LampLine0, 5, 5000);
   Check(bet, "after the panel clicks the keypad still bets: three medals light five lines");
 
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
@@ -300,18 +304,10 @@ void RunClosingOthers(GameSession& g, const std::wstring& exe) {
   // After 22:00 P1 plays a game by hand and looks at the hall while it ends.
   WaitUntil([] { return After(22, 0, 3); }, 60000);
   FaceReference face;
-  Picture now;
   HWND play = g.Child(L"Kv4401Play");
   if (!Check(face.Load(exe), "the face bitmaps load")) return;
   Keys(g, {6, 6, 6, 5});
-  bool spinning = WaitUntil([&] {
-    if (!CapturePlayWindow(play, now)) return false;
-    for (int r = 0; r < 3; ++r) {
-      if (face.Lamp(now, static_cast<FaceLamp>(LampStop0 + r)) != LookLit) return false;
-    }
-    return true;
-  }, 8000);
-  Check(spinning, "P1's game after 22:00 spins");
+  Check(LampsLit(face, play, LampStop0, 3, 8000), "P1's game after 22:00 spins");
   Check(StopByKey(g, face, play, 0) && StopByKey(g, face, play, 1), "reels 1 and 2 stop");
   Key(g, 3);
   Do(g, 40312);
