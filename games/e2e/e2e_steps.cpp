@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <cwchar>
 
 #include "games/e2e/face_check.h"
 #include "hall/data_folder.h"
@@ -268,33 +267,7 @@ void Exchange50(GameSession& g, const char* what) {
   Check(g.WaitGone(exchange), "%s: the exchange closes", what);
 }
 
-namespace {
-
-struct NoticeFind {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindNotice(HWND window, LPARAM lParam) {
-  NoticeFind& f = *reinterpret_cast<NoticeFind*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t className[16];
-  GetClassNameW(window, className, 16);
-  if (pid != f.pid || wcscmp(className, L"#32770") != 0 || GetDlgItem(window, 1001) == nullptr) {
-    return TRUE;
-  }
-  f.found = window;
-  return FALSE;
-}
-
-}  // namespace
-
-HWND NoticeDialog(const GameSession& g) {
-  NoticeFind f{g.pid(), nullptr};
-  EnumWindows(FindNotice, reinterpret_cast<LPARAM>(&f));
-  return f.found;
-}
+HWND NoticeDialog(const GameSession& g) { return g.DialogWithItem(1001); }
 
 void CheckNoticeShown(GameSession& g, const std::wstring& text, const char* what, int ms) {
   HWND notice = nullptr;
