@@ -58,6 +58,9 @@ void OccupiedStep(int shop, int machine) {
   } else {
     m.gamesSinceBig += 120;
     m.medals -= 120;
+    // The credit is part of the medals: what was played went from it first, so it never
+    // shows more than is left (a credit above the medals would spoil the next load).
+    if (m.credit > m.medals) m.credit = m.medals > 0 ? m.medals : 0;
     if (m.medals <= 0) ResetMachine(shop, machine, ResetIdleDisplay);
   }
 }

@@ -12,13 +12,22 @@ namespace {
 char documentsFolder[kPathBytes];
 bool documentsSet = false;
 
-const char* Documents() {
-  if (documentsSet) return documentsFolder;
-#ifndef _WIN32
-  const char* home = std::getenv("HOME");
-  if (home != nullptr) return home;
+#ifdef _WIN32
+constexpr const char* kUserFolderVariable = "USERPROFILE";
+#else
+constexpr const char* kUserFolderVariable = "HOME";
 #endif
-  return "";
+
+char startFolder[kPathBytes];
+
+// Without a documents folder the players' progress must still be kept somewhere the user owns.
+const char* Documents() {
+  if (documentsSet && documentsFolder[0] != '\0') return documentsFolder;
+  const char* home = std::getenv(kUserFolderVariable);
+  if (home != nullptr && home[0] != '\0') return home;
+  // The game never changes its current folder, so this is the one it was started from.
+  if (!CurrentFolder(startFolder, kPathBytes)) startFolder[0] = '\0';
+  return startFolder;
 }
 
 bool EndsWithSeparator(const char* path, size_t length) {

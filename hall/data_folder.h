@@ -5,8 +5,9 @@
 // Paths are limited to 260 bytes with their terminating NUL.
 constexpr int kPathBytes = 260;
 
-// The user's documents folder (no trailing separator needed). Until one is set, the home
-// folder of the user is taken where the system names one; on Windows nothing.
+// The user's documents folder (no trailing separator needed), as the system names it. Until one
+// is set (the system may name none), the user's own folder serves instead: USERPROFILE on
+// Windows, HOME elsewhere; without that, the folder the game was started from.
 void SetDocumentsFolder(const char* path);
 
 // The data folder followed by the file name into out (kPathBytes), creating the data folder

@@ -9,6 +9,7 @@
 #include <windows.h>
 #else
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -41,6 +42,12 @@ bool MakeFolder(const char* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool CurrentFolder(char* out, int bytes) { return _getcwd(out, bytes) != nullptr; }
+
+bool PathExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+void PauseBriefly(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
 #else
 
 bool ReplaceFileInOneStep(const char* from, const char* to) { return std::rename(from, to) == 0; }
@@ -51,6 +58,20 @@ bool MakeFolder(const char* path) {
   if (mkdir(path, 0777) == 0) return true;
   struct stat info;
   return errno == EEXIST && stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CurrentFolder(char* out, int bytes) {
+  return getcwd(out, static_cast<size_t>(bytes)) != nullptr;
+}
+
+bool PathExists(const char* path) {
+  struct stat info;
+  return stat(path, &info) == 0;
+}
+
+void PauseBriefly(int milliseconds) {
+  timespec wait{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+  nanosleep(&wait, nullptr);
 }
 
 #endif

@@ -15,6 +15,15 @@ bool FlushFileToDisk(std::FILE* file);
 // Creates one folder (its parent must exist). True when the folder exists afterwards.
 bool MakeFolder(const char* path);
 
+// The current folder of the process into out (bytes with its NUL); false when it does not fit.
+bool CurrentFolder(char* out, int bytes);
+
+// Is there anything (a file or a folder) at this path?
+bool PathExists(const char* path);
+
+// Waits a little while, for another program to let go of a file.
+void PauseBriefly(int milliseconds);
+
 // The separator between folders in a path: a backslash on Windows.
 #ifdef _WIN32
 constexpr char kPathSeparator = '\\';

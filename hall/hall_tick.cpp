@@ -14,6 +14,8 @@
 
 namespace {
 
+FloorOperator floorOperator = nullptr;
+
 bool IsPlayer(const MachineRecord& m) {
   return m.occupant >= OccupantFirstPlayer && m.occupant < OccupantFirstPlayer + kPlayerSlots;
 }
@@ -56,19 +58,27 @@ void GameEndChecks(int shop, int machine) {
   if (Shops[shop].level == 0 && m.occupant != OccupantFree) ClosingTime(shop, machine);
 }
 
-void HallTick() {
-  for (int shop = 0; shop < kShopCount; ++shop) {
-    ShopRecord& s = Shops[shop];
-    for (int i = 0; i < kFloorMachines; ++i) {
-      MachineRecord& m = s.machines[i];
+void SetFloorOperator(FloorOperator op) { floorOperator = op; }
+
+void ShopTick(int shop) {
+  ShopRecord& s = Shops[shop];
+  for (int i = 0; i < kFloorMachines; ++i) {
+    MachineRecord& m = s.machines[i];
+    if (floorOperator != nullptr && m.occupant != OccupantFree) {
+      floorOperator(shop, i, m);
+    } else {
       AutoPlay(m);
-      const int boxesBefore = 4 * m.boxStacks + m.boxes;
-      MachineTick(m);
-      // A machine's medal boxes are part of the hall view.
-      if (4 * m.boxStacks + m.boxes != boxesBefore) HallChanged = 1;
-      if (m.occupant != OccupantFree && m.state == StateGameOver) GameEndChecks(shop, i);
-      CustomerComeAndGo(shop, i);
     }
-    if (s.level != 0) s.lastOpenTime = LocalTimeCopy;
+    const int boxesBefore = 4 * m.boxStacks + m.boxes;
+    MachineTick(m);
+    // A machine's medal boxes are part of the hall view.
+    if (4 * m.boxStacks + m.boxes != boxesBefore) HallChanged = 1;
+    if (m.occupant != OccupantFree && m.state == StateGameOver) GameEndChecks(shop, i);
+    CustomerComeAndGo(shop, i);
   }
+  if (s.level != 0) s.lastOpenTime = LocalTimeCopy;
+}
+
+void HallTick() {
+  for (int shop = 0; shop < kShopCount; ++shop) ShopTick(shop);
 }

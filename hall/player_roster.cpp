@@ -59,6 +59,12 @@ int FillPlayerList(PlayerListLine lines[kPlayerRecords]) {
 
 int EnrolPlayer(const char* typedName, HallMessage& refusal) {
   refusal = Message(0, IconNone);
+  if (std::strlen(typedName) > static_cast<size_t>(kMaxNameLength)) {
+    // Cutting would enrol someone other than the player typed (15 full-width characters
+    // would become 11), so the player shortens the name.
+    refusal = Message(TextNameTooLong, IconWarning);
+    return 0;
+  }
   char name[kMaxNameLength + 1];
   LimitCp932(typedName, name, kMaxNameLength);
   if (name[0] == '\0') {

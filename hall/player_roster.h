@@ -23,10 +23,10 @@ int FillPlayerList(PlayerListLine lines[kPlayerRecords]);
 // Label of the player information dialog: "Ｐ１".."Ｐ４" for a player in a slot, else "****".
 int PlayerSlotLabelId(const PlayerRecord& p);
 
-// Enrolment with the name as typed (code page 932; only its first 22 bytes count, by whole
-// characters). Returns the new record number 1..8, or 0 with the refusal in `refusal`
-// ("お名前を入力して下さい。" or "この方は、既に登録して有ります。"; nothing when all eight
-// records are taken).
+// Enrolment with the name as typed (code page 932, at most 22 bytes: a longer name is refused,
+// never cut). Returns the new record number 1..8, or 0 with the refusal in `refusal`
+// ("お名前を入力して下さい。", the length limit, or "この方は、既に登録して有ります。";
+// nothing when all eight records are taken).
 int EnrolPlayer(const char* typedName, HallMessage& refusal);
 
 // The question before deleting the player at list index i (a warning with OK and Cancel).

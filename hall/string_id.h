@@ -24,4 +24,7 @@ enum StringId {
   TextNotInHall = 40,
   TextWin = 41,
   TextLoss = 42,
+  // Our own entries, the same in every game.
+  TextFileInUse = 50,       // %s file name: it could not be read and is not saved over
+  TextNameTooLong = 51,     // a typed name of more than 22 bytes
 };

@@ -33,6 +33,9 @@ const SharedText kSharedTexts[] = {
     {40, "****"},
     {41, "勝ち"},
     {42, "負け"},
+    // Entries of our own. Each must fit the 127-byte text buffer in UTF-8.
+    {50, "「%s」を読めませんでした。\n他のプログラムが使用中のようです。\n上書きせずに残します。"},
+    {51, "お名前は全角11文字、半角22文字までです。"},
 };
 
 // Entries that name the game: [game - 1].
@@ -61,7 +64,7 @@ const char* const kHelpFiles[kGameCount] = {
 }  // namespace
 
 const int kStringTableIds[] = {1,  2,  3,  4,  5,  9,  10, 11, 12, 13, 14, 15, 16, 17,
-                               18, 19, 32, 33, 34, 35, 36, 37, 38, 40, 41, 42, 43};
+                               18, 19, 32, 33, 34, 35, 36, 37, 38, 40, 41, 42, 43, 50, 51};
 const int kStringTableIdCount = sizeof(kStringTableIds) / sizeof(kStringTableIds[0]);
 
 const char* GameText(int game, int id) {

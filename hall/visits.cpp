@@ -5,8 +5,10 @@
 #include <cstring>
 
 #include "hall/cp932_text.h"
+#include "hall/medal_exchange.h"
 #include "hall/player_roster.h"
 #include "hall/player_slot.h"
+#include "hall/seats.h"
 #include "hall/string_id.h"
 #include "hall/string_table.h"
 #include "machine/machine_model.h"
@@ -105,6 +107,18 @@ void FreeSlotAfterVisit() {
   slot.screen = ScreenTitle;
   slot.hallCursor = kNoMachine;
   std::memset(slot.name, 0, sizeof slot.name);
+}
+
+void CloseAllVisitsQuietly() {
+  for (int i = 0; i < kPlayerSlots; ++i) {
+    if (PlayerSlots[i].name[0] == '\0') continue;
+    MakeSlotCurrent(i);
+    LeaveSeat(i);  // nothing for a player on foot
+    CashOut(i);
+    CloseVisit();
+    FreeSlotAfterVisit();
+  }
+  MakeSlotCurrent(0);
 }
 
 int WinRate(const PlayerRecord& p) {

@@ -23,6 +23,12 @@ int StartVisit(int index);
 HallMessage CloseVisit();
 void FreeSlotAfterVisit();
 
+// The Windows session ends with players still in the shops: each seated player stands up and
+// the medals are cashed out (whole lots into the purse, the rest carried), and every visit is
+// closed as leaving the shop closes it, all without a word. Nothing stays on a machine under a
+// seat code that the next start could not give back. P1 is current afterwards.
+void CloseAllVisitsQuietly();
+
 // Enters a result into a shop's table: it goes above the first place with a smaller amount,
 // below equal ones. Returns the place 0..4, or -1 when it does not enter.
 int EnterHighScore(ShopRecord& shop, const char* name, int32_t amount, const CalendarTime& when);

@@ -4,7 +4,8 @@
 // The game is the one the program's file name names.
 //   meridola_e2e RUN GAME.exe PROBE.dll [SHOTS]   RUN: main, visit, restart, closed, and the
 //   play screen's play, closing and sound (game No.1's whole set); start, face and family, the
-//   lean runs of every game; own, the game's own run (own_runs.cpp); shots, shots-night and
+//   lean runs of every game; held, notice, panel and closing-others, the edges of a visit
+//   in game No.1; own, the game's own run (own_runs.cpp); shots, shots-night and
 //   shots-play take the pictures of make screenshots; hall10 and play10 are long measurements
 #include <windows.h>
 
@@ -16,6 +17,7 @@
 #include "games/e2e/lean_runs.h"
 #include "games/e2e/own_runs.h"
 #include "games/e2e/play_cases.h"
+#include "games/e2e/visit_edge_cases.h"
 
 namespace {
 
@@ -68,6 +70,9 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
   RefusedEnrolment(g, players, L"", L"お名前を入力して下さい。", "empty name");
   RefusedEnrolment(g, players, L"Zoé", L"お名前に使えない文字が含まれています。\n別の文字で入力して下さい。",
                    "a name Shift-JIS cannot hold");
+  // Fifteen full-width characters are 30 bytes: refused with a word, never cut to eleven.
+  RefusedEnrolment(g, players, L"あいうえおかきくけこさしすせそ", L"お名前は全角11文字、半角22文字までです。",
+                   "a name over 22 bytes");
   Enrol(g, players, L"太郎");
   Check(ListLine(players, 0) == L"    \t太郎", "the list shows the new player");
   Check(Enabled(players, 1504) && Enabled(players, 1505), "照会 and 削除 are enabled");
@@ -177,13 +182,33 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
   Check(Checked(bar, 40201), "Cancel leaves P1 current");
   CheckScreen(g, L"Kv4401Play", "after Cancel");
 
-  // The end of a Windows session saves at once, seats and all.
+  // P2 buys medals; then the Windows session ends with both seated. The save at once gives the
+  // medals back as a cash-out would and closes both visits: no seat is left holding them.
+  Do(g, 40202);
+  Exchange50(g, "P2's medals");
   std::printf("  the session ends\n");
   DWORD_PTR result = 0;
   SendMessageTimeoutW(g.Main(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &result);
   if (Check(LoadHallFile(DataPath(HallFileName().c_str()).c_str()), "the session's end saved the hall")) {
-    Check(Shops[ShopDay].machines[15].occupant == 2, "P1 sat at machine 15: FORE wraps 0 to 15");
-    Check(Shops[ShopDay].machines[0].occupant == 3, "P2 sat at machine 0: NEXT wraps 15 to 0");
+    for (int i : {0, 15}) {
+      const MachineRecord& m = Shops[ShopDay].machines[i];
+      Check(m.occupant == 0 && m.medals == 0, "machine index %d is free and holds no medals (%d, %d)",
+            i, m.occupant, m.medals);
+    }
+  }
+  if (Check(LoadPlayerFile(DataPath("tavri.dat").c_str()), "the session's end saved the players")) {
+    const PlayerRecord* hanako = FindRecord(L"花子");
+    if (Check(hanako != nullptr, "P2 is in the file")) {
+      Check(hanako->purse == 9600 && hanako->carriedMedals == 2,
+            "P2's 50 medals came back: purse 9,600 and 2 carried (got %d, %d)", hanako->purse,
+            hanako->carriedMedals);
+      Check(hanako->history[0].amount == -400 && hanako->losses == 1,
+            "P2's visit is closed as a loss of 400 yen (got %d, %d losses)",
+            hanako->history[0].amount, hanako->losses);
+    }
+    const PlayerRecord* first = FindRecord(kLongName);
+    Check(first != nullptr && first->wins == 0 && first->losses == 0 && first->history[0].amount == 0,
+          "P1's even visit is closed as neither win nor loss");
   }
   std::printf("  the game is ended\n");
   g.Kill();
@@ -224,10 +249,15 @@ void RunVisit(GameSession& g) {
   EnterAs(g, 0);
   g.Command(40308);
   CheckScreen(g, L"Kv4401Play", "seated again");
+  // Closing with P1 seated and P2 walking the hall, OK throughout.
+  Do(g, 40202);
+  EnterAs(g, 1);
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "closing: question");
   ExpectBox(g, who + L"メダル 2枚で 0円と、余り 2枚でした。", IconInfo, IDOK, "closing: cash-out");
   ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "closing: farewell");
+  ExpectBox(g, L"「花子」さん\nまたのご来店、心よりお待ちしております。", IconInfo, IDOK,
+            "closing: P2's farewell");
   int code = g.WaitExit();
   Check(code == 0, "the game ends with exit code 0 (got %d)", code);
 
@@ -436,7 +466,7 @@ void RunHallTenMinutes(GameSession& g) {
 int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
     std::printf("usage: meridola_e2e main|visit|restart|closed|play|closing|sound|start|face|"
-                "family|own|shots|shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll "
+                "family|own|held|notice|panel|closing-others|shots|shots-night|shots-play|hall10|play10 GAME.exe PROBE.dll "
                 "[SHOTS-FOLDER]\n");
     return 2;
   }
@@ -461,7 +491,8 @@ int main(int argc, char** argv) {
   ShopRecord before{};
   if (run == "restart") {
     if (LoadHallFile(DataPath(HallFileName().c_str()).c_str())) before = Shops[ShopDay];
-  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run) && !PrepareOwnCase(run)) {
+  } else if (!PreparePlayCase(run) && !PrepareLeanCase(run) && !PrepareOwnCase(run) &&
+             !PrepareEdgeCase(run)) {
     PrepareHall(run == "shots-night");
   }
   if (run == "main" || run == "start" || run == "shots" || run == "hall10" || run == "play10") {
@@ -481,6 +512,7 @@ int main(int argc, char** argv) {
     RunPlayCase(run, g, exe);
     RunLeanCase(run, g, exe, probe);
     RunOwnCase(run, g, exe);
+    RunEdgeCase(run, g, exe);
   }
   g.Kill();
   std::printf("%s: %d checks, %d failed\n", run.c_str(), CheckCount(), FailureCount());

@@ -44,11 +44,6 @@ void KeypadKey(const GameSession& g, int digit, bool down) {
                       SMTO_NORMAL, 5000, &result);
 }
 
-void KeypadPress(const GameSession& g, int digit) {
-  KeypadKey(g, digit, true);
-  KeypadKey(g, digit, false);
-}
-
 int AnswerBoxesUntilExit(GameSession& g) {
   for (HWND box; (box = g.WaitMessageBox(3000)) != nullptr;) {
     g.Press(box, IDOK);
@@ -254,6 +249,57 @@ void SitAt(GameSession& g, int machine, const char* what) {
   for (int i = 0; i < (16 - machine) % 16; ++i) Do(g, 40306);
   g.Command(40308);
   CheckScreen(g, L"Kv4401Play", what);
+}
+
+// ---- the keypad, boxes, the exchange and the notice ------------------------------------------
+
+void Key(const GameSession& g, int digit) {
+  KeypadKey(g, digit, true);
+  KeypadKey(g, digit, false);
+}
+
+void Keys(const GameSession& g, std::initializer_list<int> digits) {
+  for (int d : digits) Key(g, d);
+}
+
+std::wstring TakeBox(GameSession& g, int icon, const char* what) {
+  HWND box = g.WaitMessageBox(10000);
+  if (!Check(box != nullptr, "%s: a message box appears", what)) return L"";
+  std::wstring text = g.BoxText(box);
+  int seen = g.BoxIcon(box);
+  Check(seen == icon, "%s: icon %d (got %d)", what, icon, seen);
+  g.Press(box, IDOK);
+  Check(g.WaitGone(box), "%s: the box closes", what);
+  return text;
+}
+
+void Exchange50(GameSession& g, const char* what) {
+  g.Command(40311);
+  HWND exchange = g.WaitDialog(L"メダル交換");
+  if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return;
+  Check(IsDlgButtonChecked(exchange, 1301) == BST_CHECKED, "%s: 50 medals are preselected", what);
+  g.Press(exchange, IDOK);
+  Check(g.WaitGone(exchange), "%s: the exchange closes", what);
+}
+
+HWND NoticeDialog(const GameSession& g) { return g.DialogWithItem(1001); }
+
+void CheckNoticeShown(GameSession& g, const std::wstring& text, const char* what, int ms) {
+  HWND notice = nullptr;
+  bool shown = WaitUntil([&] {
+    notice = NoticeDialog(g);
+    return notice != nullptr && IsWindowVisible(notice) && g.ItemText(notice, 1001) == text;
+  }, ms);
+  if (!Check(shown, "%s: the notice appears", what)) return;
+  Check(g.ItemText(notice, 1001) == text, "%s: the notice says \"%s\" (got \"%s\")", what,
+        ToUtf8(text).c_str(), ToUtf8(g.ItemText(notice, 1001)).c_str());
+  RECT m, d;
+  GetWindowRect(g.Main(), &m);
+  GetWindowRect(notice, &d);
+  int w = d.right - d.left, h = d.bottom - d.top;
+  int x = m.left + 240 - w / 2, y = m.top + (m.bottom - m.top) / 2 - h / 2;
+  Check(d.left == x && d.top == y, "%s: the notice stands at (%d, %d), centred (got (%ld, %ld))",
+        what, x, y, d.left, d.top);
 }
 
 // ---- screenshots ---------------------------------------------------------------------------

@@ -29,7 +29,6 @@ void Do(const GameSession& g, int id);
 // A numeric keypad key (0-9) going down or up, and a press of it: sent, so the machine has
 // taken it on return (the screen follows at the next tick).
 void KeypadKey(const GameSession& g, int digit, bool down);
-void KeypadPress(const GameSession& g, int digit);
 // Answers every message box the game shows with OK until it ends; its exit code, -1 if it
 // does not end.
 int AnswerBoxesUntilExit(GameSession& g);
@@ -76,6 +75,20 @@ const PlayerRecord* FindRecord(const std::wstring& name);
 void EnterAs(GameSession& g, int line);
 // Sits down at a machine of the hall, walking there from machine 0 with FORE.
 void SitAt(GameSession& g, int machine, const char* what);
+
+// A keypad digit pressed and released. The game handles keys at once, inside the message, so
+// the machine has taken the press when this returns; the screen follows at the next tick.
+void Key(const GameSession& g, int digit);
+void Keys(const GameSession& g, std::initializer_list<int> digits);
+// Answers the next message box with OK and returns its text.
+std::wstring TakeBox(GameSession& g, int icon, const char* what);
+// Buys the preselected 50 medals at the seated machine.
+void Exchange50(GameSession& g, const char* what);
+// The game's modeless notice dialog, shown or hidden.
+HWND NoticeDialog(const GameSession& g);
+// Within `ms` the notice shows this text, centred on the 480-pixel screen area and on the main
+// window.
+void CheckNoticeShown(GameSession& g, const std::wstring& text, const char* what, int ms = 5000);
 
 // Asks the runner for a screenshot of the whole screen, saved as NAME.png.
 void Shot(const char* name);

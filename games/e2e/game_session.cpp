@@ -13,16 +13,22 @@ struct FindData {
   std::wstring caption;
   bool messageBox;
   HWND found;
+  int withItem = 0;  // else: the dialog, shown or hidden, that has this item
 };
 
 BOOL CALLBACK FindTopLevel(HWND window, LPARAM lParam) {
   FindData& d = *reinterpret_cast<FindData*>(lParam);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid != d.pid || !IsWindowVisible(window)) return TRUE;
+  if (pid != d.pid || (d.withItem == 0 && !IsWindowVisible(window))) return TRUE;
   wchar_t className[32];
   GetClassNameW(window, className, 32);
   if (wcscmp(className, L"#32770") != 0) return TRUE;
+  if (d.withItem != 0) {
+    if (GetDlgItem(window, d.withItem) == nullptr) return TRUE;
+    d.found = window;
+    return FALSE;
+  }
   // A message box has its text in the static control 0xFFFF; the notice dialog has 1001.
   bool box = GetDlgItem(window, 0xFFFF) != nullptr && GetDlgItem(window, 1001) == nullptr;
   if (d.messageBox) {
@@ -208,6 +214,12 @@ HWND GameSession::WaitMessageBox(int ms) const {
     EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&d));
     return d.found != nullptr;
   }, ms);
+  return d.found;
+}
+
+HWND GameSession::DialogWithItem(int id) const {
+  FindData d{process_.dwProcessId, L"", false, nullptr, id};
+  EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&d));
   return d.found;
 }
 

@@ -40,6 +40,8 @@ class GameSession {
   HWND WaitDialog(const std::wstring& caption, int ms = 5000) const;
   // A message box of the game: its text, caption and icon.
   HWND WaitMessageBox(int ms = 5000) const;
+  // The game's dialog, shown or hidden, that has a control with this id, or null.
+  HWND DialogWithItem(int id) const;
   std::wstring BoxText(HWND box) const;
   int BoxIcon(HWND box);
   std::wstring ItemText(HWND dialog, int id) const;

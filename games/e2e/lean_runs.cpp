@@ -137,19 +137,19 @@ void RunFace(GameSession& g, const std::wstring& exe) {
   Check(drawn, "seated: every lamp and display shows one of its looks (off:%s)", off.c_str());
 
   // The bet button and the lever show their pressed looks while their keys are held.
-  for (int medal = 0; medal < 3; ++medal) Press(g, 6);
-  Key(g, 4, true);
+  for (int medal = 0; medal < 3; ++medal) Key(g, 6);
+  KeypadKey(g, 4, true);
   Check(WaitUntil([&] { return face.Grab() && face.ref.ControlLook(face.now, 21) % 2 == 1; }, 3000),
         "keypad 4 held: the bet button shows pressed");
-  Key(g, 4, false);
-  Key(g, 5, true);
+  KeypadKey(g, 4, false);
+  KeypadKey(g, 5, true);
   Check(WaitUntil([&] { return face.Grab() && face.ref.ControlLook(face.now, 22) == 1; }, 3000),
         "keypad 5 held: the lever shows pulled down");
-  Key(g, 5, false);
+  KeypadKey(g, 5, false);
   Check(WaitUntil([&] { return face.ReelsMove(); }, 8000), "the lever starts the reels");
   Sleep(1500);
   for (int reel = 1; reel <= 3; ++reel) {
-    Press(g, reel);
+    Key(g, reel);
     Sleep(400);
   }
   Check(WaitUntil([&] { return !face.ReelsMove(); }, 10000), "the three stop keys stop the reels");
@@ -219,17 +219,6 @@ void RunFamily(GameSession& g, const std::wstring& exe, const std::wstring& prob
 }
 
 }  // namespace
-
-void Key(const GameSession& g, int digit, bool down) {
-  DWORD_PTR result = 0;
-  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
-  SendMessageTimeoutW(g.Main(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001,
-                      SMTO_NORMAL, 5000, &result);
-}
-void Press(const GameSession& g, int digit) {
-  Key(g, digit, true);
-  Key(g, digit, false);
-}
 
 void CloseSeated(GameSession& g, const std::wstring& player) {
   const std::wstring who = L"「" + player + L"」さん\n";

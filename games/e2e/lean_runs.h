@@ -7,9 +7,6 @@
 
 #include "games/e2e/game_session.h"
 
-// A numeric keypad key pressed or let go on the main window, as the player's keyboard does it.
-void Key(const GameSession& g, int digit, bool down);
-void Press(const GameSession& g, int digit);
 // Closes the game with a player seated, answering its boxes (question, cash-out, farewell).
 void CloseSeated(GameSession& g, const std::wstring& player);
 

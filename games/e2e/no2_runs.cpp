@@ -167,7 +167,7 @@ bool ReelsTurning(No2Face& face, int reel = -1) {
 bool StopReels(GameSession& g, No2Face& face) {
   for (int reel = 0; reel < 3; ++reel) {
     if (!face.Until([&] { return (face.LitBits(face.stops) >> reel) & 1; }, 5000)) return false;
-    KeypadPress(g, reel + 1);
+    Key(g, reel + 1);
     if (!face.Until([&] { return ((face.LitBits(face.stops) >> reel) & 1) == 0; }, 5000)) return false;
     if (!WaitUntil([&] { return !ReelsTurning(face, reel); }, 5000)) return false;
   }
@@ -220,7 +220,7 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   Check(face.Look(face.top) == 0, "idle: the top picture is the face's own");
 
   ExchangeMedals(g, "medals");
-  for (int i = 0; i < 8; ++i) KeypadPress(g, 6);
+  for (int i = 0; i < 8; ++i) Key(g, 6);
   Check(face.Until([&] { return face.LitBits(face.lines) == 31 && face.Display(1) == " 5"; }, 3000),
         "three medals light the five bet lines and five more make credit \" 5\" (got \"%s\")",
         face.Display(1).c_str());
@@ -229,7 +229,7 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
 
   // The lever: the payout display turns to the waiting animation and the gauge fills again
   // from the bottom, a step each slow tick.
-  KeypadPress(g, 5);
+  Key(g, 5);
   Check(face.Until([&] { return face.LitBits(face.stops) == 7; }, 8000), "the lever lights the STOP lamps");
   Shoot(face, [] { return true; }, "no2-spinning");
   Check(face.Frame() >= 0, "spinning: both payout digits show a frame of the animation (got \"%s\")",
@@ -268,12 +268,12 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
 
   // A quick game, then the lever again before the gauge is whole: the lever waits, the gauge
   // blinks and the payout display animates.
-  for (int i = 0; i < 3; ++i) KeypadPress(g, 4);
-  KeypadPress(g, 5);
+  for (int i = 0; i < 3; ++i) Key(g, 4);
+  Key(g, 5);
   Check(face.Until([&] { return face.LitBits(face.stops) == 7; }, 8000), "the second game spins");
   Check(StopReels(g, face) && face.Until([&] { return GameOver(face); }, 15000), "the second game ends");
-  for (int i = 0; i < 3; ++i) KeypadPress(g, 4);
-  KeypadPress(g, 5);
+  for (int i = 0; i < 3; ++i) Key(g, 4);
+  Key(g, 5);
   Check(face.Alternates([&] { return face.GaugeRows() > 0 ? 1 : face.GaugeRows(); }, 0, 1, 3000),
         "the lever waits: the gauge blinks between dark and its level");
   Shoot(face, [&] { return face.GaugeRows() > 0; }, "no2-waiting");
@@ -353,8 +353,8 @@ void RunSound(GameSession& g, const std::wstring& exe) {
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "seated with sound");
   ExchangeMedals(g, "medals with sound");
-  for (int i = 0; i < 3; ++i) KeypadPress(g, 6);
-  KeypadPress(g, 5);
+  for (int i = 0; i < 3; ++i) Key(g, 6);
+  Key(g, 5);
   Check(face.Until([&] { return face.LitBits(face.stops) == 7; }, 8000), "with sound: the reels spin");
   Check(StopReels(g, face) && face.Until([&] { return GameOver(face) && face.Number(2) > 0; }, 15000),
         "with sound: the win is paid");

@@ -17,13 +17,6 @@ constexpr int kJacMachine = 10;      // a JAC stage whose every game wins
 constexpr int kPeachPairRole = 8;
 const std::wstring kFirst = L"一郎", kSecond = L"二郎";
 
-void Key(const GameSession& g, int digit) {
-  DWORD_PTR result = 0;
-  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
-  SendMessageTimeoutW(g.Main(), WM_KEYDOWN, key, 1, SMTO_NORMAL, 5000, &result);
-  SendMessageTimeoutW(g.Main(), WM_KEYUP, key, 0xC0000001, SMTO_NORMAL, 5000, &result);
-}
-
 // The part of the description that draws this strip.
 int PartOf(const char* strip) {
   const GameDescription& d = DrivenDescription();

@@ -144,14 +144,14 @@ void CheckBetweenGames(No4Face& face, int credit, const char* when) {
 void CheckBets(GameSession& g, No4Face& face) {
   const char* rows[4] = {"...", "#..", "##.", "###"};
   for (int bet = 1; bet <= 3; ++bet) {
-    Press(g, 6);
+    Key(g, 6);
     Settles(face, [&] { return face.BetLamps() == rows[bet] && face.GameOver() == 0; }, 2000);
     Check(face.BetLamps() == rows[bet], "bet %d: the bet lamps read %s (got %s)", bet, rows[bet],
           face.BetLamps().c_str());
     Check(face.GameOver() == 0, "bet %d: GAME OVER goes dark with the first medal (look %d)", bet,
           face.GameOver());
   }
-  Press(g, 6);
+  Key(g, 6);
   Settles(face, [&] { return face.Credit() == 1; }, 2000);
   Check(face.Credit() == 1 && face.Look(No4CreditGlyph, 0) == kNo4BlankGlyph,
         "a fourth medal goes to the credit: it reads 1 with a blank tens (got %d)", face.Credit());
@@ -161,7 +161,7 @@ void CheckBets(GameSession& g, No4Face& face) {
 // The lever starts the reels; the wait lamps then fill one by one and the start lamp lights
 // after them, while the reels are stopped and the game pays.
 void CheckWaitAndWin(GameSession& g, No4Face& face) {
-  Press(g, 5);
+  Key(g, 5);
   bool emptied = Settles(face, [&] { return face.WaitLamps() == "......"; }, 8000);
   Check(emptied, "the reels start: the wait lamps go dark (%s)", face.WaitLamps().c_str());
   std::vector<int> counts;
@@ -170,7 +170,7 @@ void CheckWaitAndWin(GameSession& g, No4Face& face) {
   int stopped = 0;
   while (GetTickCount() - begin < 7500) {
     // A stop key is taken only once the reel stopped before has come to rest.
-    if (stopped < 3 && GetTickCount() - begin > 1500u + 700u * stopped) Press(g, ++stopped);
+    if (stopped < 3 && GetTickCount() - begin > 1500u + 700u * stopped) Key(g, ++stopped);
     if (!face.Grab()) continue;
     std::string row = face.WaitLamps();
     int lit = 0;
@@ -195,12 +195,12 @@ void CheckWaitAndWin(GameSession& g, No4Face& face) {
 
 // One more game of three medals from the tray, its reels stopped one by one.
 void PlayGame(GameSession& g, No4Face& face) {
-  for (int medal = 0; medal < 3; ++medal) Press(g, 6);
-  Press(g, 5);
+  for (int medal = 0; medal < 3; ++medal) Key(g, 6);
+  Key(g, 5);
   Settles(face, [&] { return face.GameOver() == 0 && face.WaitLamps() == "......"; }, 8000);
   Sleep(1500);
   for (int reel = 1; reel <= 3; ++reel) {
-    Press(g, reel);
+    Key(g, reel);
     Sleep(700);
   }
 }

@@ -67,11 +67,11 @@ struct No5Face {
 // turning; true when it was played to its end, with `won` from the payout display.
 bool PlayJacGame(GameSession& g, No5Face& face, int game, bool* won) {
   const int reel = game % 3;
-  Press(g, 6);
+  Key(g, 6);
   if (reel == 0) {
     Check(WaitUntil([&] { return face.Grab() && face.Lit(No5StartDotLook); }, 3000),
           "game %d: the bet lights START", game + 1);
-    Press(g, 5);
+    Key(g, 5);
     Check(WaitUntil([&] { return face.Grab() && face.Unlit(No5StartDotLook); }, 3000),
           "game %d: the lever puts START out", game + 1);
   }
@@ -80,7 +80,7 @@ bool PlayJacGame(GameSession& g, No5Face& face, int game, bool* won) {
     return false;
   }
   Check(face.Unlit(No5MedalInDotLook), "game %d: MEDAL IN is out while the reel turns", game + 1);
-  Press(g, reel + 1);
+  Key(g, reel + 1);
   // The game is over when the machine takes medals again.
   auto over = [&] {
     return face.Grab() && face.Lit(No5MedalInDotLook) && face.Unlit(No5StopDotLook, reel);

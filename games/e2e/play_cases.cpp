@@ -19,20 +19,7 @@ constexpr int kBonusMachine = 15;   // in the middle of a big bonus
 const std::wstring kTaro = L"太郎";
 const std::wstring kHanako = L"花子";
 
-// ---- the keypad and the face -------------------------------------------------------------
-
-// A keypad digit pressed and released. The game handles keys at once, inside the message, so
-// the machine has taken the press when this returns; the screen follows at the next tick.
-void Key(const GameSession& g, int digit) {
-  DWORD_PTR result = 0;
-  WPARAM key = static_cast<WPARAM>(VK_NUMPAD0 + digit);
-  SendMessageTimeoutW(g.Main(), WM_KEYDOWN, key, 1, SMTO_NORMAL, 5000, &result);
-  SendMessageTimeoutW(g.Main(), WM_KEYUP, key, 0xC0000001, SMTO_NORMAL, 5000, &result);
-}
-
-void Keys(const GameSession& g, std::initializer_list<int> digits) {
-  for (int d : digits) Key(g, d);
-}
+// ---- the face ----------------------------------------------------------------------------
 
 // The face of the machine the current player sits at, as the screen shows it.
 struct Face {
@@ -153,19 +140,7 @@ bool PlayOneGame(GameSession& g, Face& face, const char* what) {
   return Check(over, "%s: the game ends (the decimal point shows after the paid display)", what);
 }
 
-// ---- boxes and the notice -----------------------------------------------------------------
-
-// Answers the next message box with OK and returns its text.
-std::wstring TakeBox(GameSession& g, int icon, const char* what) {
-  HWND box = g.WaitMessageBox(10000);
-  if (!Check(box != nullptr, "%s: a message box appears", what)) return L"";
-  std::wstring text = g.BoxText(box);
-  int seen = g.BoxIcon(box);
-  Check(seen == icon, "%s: icon %d (got %d)", what, icon, seen);
-  g.Press(box, IDOK);
-  Check(g.WaitGone(box), "%s: the box closes", what);
-  return text;
-}
+// ---- the cash-out box ----------------------------------------------------------------------
 
 // The numbers of a text in order, thousands separators included ("1,200" is 1200).
 std::vector<long> Numbers(const std::wstring& text) {
@@ -209,60 +184,7 @@ CashOutSeen TakeCashOut(GameSession& g, const std::wstring& name, const char* wh
   return seen;
 }
 
-struct NoticeFind {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindNotice(HWND window, LPARAM lParam) {
-  NoticeFind& f = *reinterpret_cast<NoticeFind*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t className[16];
-  GetClassNameW(window, className, 16);
-  if (pid != f.pid || wcscmp(className, L"#32770") != 0 || GetDlgItem(window, 1001) == nullptr) {
-    return TRUE;
-  }
-  f.found = window;
-  return FALSE;
-}
-
-// The game's modeless notice dialog, shown or hidden.
-HWND NoticeDialog(const GameSession& g) {
-  NoticeFind f{g.pid(), nullptr};
-  EnumWindows(FindNotice, reinterpret_cast<LPARAM>(&f));
-  return f.found;
-}
-
-// The notice shows this text centred on the 480-pixel screen area and on the main window.
-void CheckNoticeShown(GameSession& g, const std::wstring& text, const char* what) {
-  HWND notice = nullptr;
-  bool shown = WaitUntil([&] {
-    notice = NoticeDialog(g);
-    return notice != nullptr && IsWindowVisible(notice);
-  }, 5000);
-  if (!Check(shown, "%s: the notice appears", what)) return;
-  Check(g.ItemText(notice, 1001) == text, "%s: the notice says \"%s\" (got \"%s\")", what,
-        ToUtf8(text).c_str(), ToUtf8(g.ItemText(notice, 1001)).c_str());
-  RECT m, d;
-  GetWindowRect(g.Main(), &m);
-  GetWindowRect(notice, &d);
-  int w = d.right - d.left, h = d.bottom - d.top;
-  int x = m.left + 240 - w / 2, y = m.top + (m.bottom - m.top) / 2 - h / 2;
-  Check(d.left == x && d.top == y, "%s: the notice stands at (%d, %d), centred (got (%ld, %ld))",
-        what, x, y, d.left, d.top);
-}
-
 // ---- runs ---------------------------------------------------------------------------------
-
-void Exchange50(GameSession& g, const char* what) {
-  g.Command(40311);
-  HWND exchange = g.WaitDialog(L"メダル交換");
-  if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return;
-  Check(IsDlgButtonChecked(exchange, 1301) == BST_CHECKED, "%s: 50 medals are preselected", what);
-  g.Press(exchange, IDOK);
-  Check(g.WaitGone(exchange), "%s: the exchange closes", what);
-}
 
 // Keys on the title and hall screens press nothing: no box, the screen stays, and the player
 // who sits down later finds the machine as it was.

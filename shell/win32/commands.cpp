@@ -1,6 +1,7 @@
 // The command dispatch of the main window, the simple commands (shop, play mode, stop order,
 // options, dialogs, help) and the numeric keypad on the play controls.
 #include "hall/player_slot.h"
+#include "hall/save_data.h"
 #include "machine/auto_operate.h"
 #include "presentation/presentation.h"
 #include "shell/command_ids.h"
@@ -10,6 +11,7 @@
 #include "shell/slot_rules.h"
 #include "base/tick_counters.h"
 #include "shell/win32/shell_windows.h"
+#include "shell/win32/wide_text.h"
 
 namespace {
 
@@ -66,6 +68,14 @@ void Dialog(int id, DLGPROC proc) {
   DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(id), MainWindow, proc, 0);
 }
 
+// Once the window stands: the menu bar of the title screen, then, once, any save file that
+// could not be read and is therefore left as it is.
+void CmdStartup(HWND window) {
+  UpdateMenuBar();
+  HallMessage warning;
+  while (TakeLoadWarning(warning)) ShowHallMessage(window, warning);
+}
+
 }  // namespace
 
 void StopSound() { PlayWave(0, WaveStop); }
@@ -77,7 +87,7 @@ void DispatchCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case CmdHowToPlay: OpenHelp(window); break;
     case CmdNotice: CmdNoticeHandler(lParam); break;
     case CmdForcedLeave: CmdForcedLeaveHandler(lParam); break;
-    case CmdStartupMenu: UpdateMenuBar(); break;
+    case CmdStartupMenu: CmdStartup(window); break;
     case CmdDayShop: CmdShop(0); break;
     case CmdNightShop: CmdShop(1); break;
     case CmdEnterShop: CmdEnterShopHandler(); break;

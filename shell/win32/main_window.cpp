@@ -3,18 +3,16 @@
 // that saves the hall and the players.
 #include <direct.h>
 
-#include <cstdlib>
-#include <ctime>
-
-#include "hall/catch_up.h"
 #include "hall/save_data.h"
 #include "hall/string_id.h"
+#include "hall/visits.h"
 #include "presentation/presentation.h"
 #include "shell/command_ids.h"
 #include "base/open_menu.h"
 #include "base/options.h"
 #include "hall/shop_clock.h"
 #include "base/tick_counters.h"
+#include "shell/start_up.h"
 #include "shell/win32/shell_windows.h"
 #include "shell/win32/single_instance.h"
 #include "shell/win32/wide_text.h"
@@ -42,12 +40,9 @@ LRESULT CreateSequence(HWND window) {
   AnnounceOn = 1;
   if (!CreateAllSurfaces(window)) return -1;
   if (!CreateScreenWindows(window)) return -1;
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
   UseDocumentsFolder();
-  LoadData();
+  StartUpHall();
   dataLoaded = true;
-  ShopClockCheck();
-  OpenShops();
   ShowScreenControls();
   ShowWindow(InfoPanel, SW_SHOW);
   ShowWindow(TitleWindow, SW_SHOW);
@@ -125,7 +120,12 @@ void ShellShutdown() {
   // surfaces are freed once, and the second save writes the same data again.
   StopTickTimer();
   FreeAllSurfaces();
-  if (dataLoaded) SaveData();
+  if (dataLoaded) {
+    // At the end of a Windows session players may still sit at their machines (Windows may
+    // end it while a question is still open): their medals and visits are settled first.
+    CloseAllVisitsQuietly();
+    SaveData();
+  }
   if (!shutdownDone) ReportTickStats();
   shutdownDone = true;
 }

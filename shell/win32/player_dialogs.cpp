@@ -162,7 +162,8 @@ INT_PTR CALLBACK PlayerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 INT_PTR CALLBACK EnrolDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
-    // Twenty-two characters may still be more than 22 bytes; the rule keeps whole characters.
+    // Twenty-two characters may still be more than 22 bytes; the rule then asks for a shorter
+    // name rather than cutting it.
     SendDlgItemMessageW(dialog, kNameEdit, EM_LIMITTEXT, kMaxNameLength, 0);
     return TRUE;
   }

@@ -96,8 +96,10 @@ int StopPlaying(int reason) {
         NamedMessage(TextStopQuestion, IconQuestion, player != nullptr ? player->name : slot.name);
     if (ShowHallMessage(MainWindow, question) == IDCANCEL) return 0;
   }
-  // The box let ticks run: the player may have been moved meanwhile.
-  if (slot.screen != ScreenPlay || !SlotIsSeated(slot)) return 0;
+  // The box let ticks and posted commands run: a forced leave at closing time may already have
+  // taken the player out and cashed the medals. Gone is what OK asked for, so it counts as done;
+  // only Cancel answers 0 (closing the game, or the end of the session, would stop there).
+  if (slot.screen != ScreenPlay || !SlotIsSeated(slot)) return 1;
   CommandBusy = 1;
   LeaveSeat(CurrentSlot.index);
   ShowNewScreen(ScreenPlay);

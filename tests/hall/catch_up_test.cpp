@@ -1,14 +1,21 @@
 // Opening the shops: the time since the last opening, the catch-up of an open shop over a short
 // gap, a night away and a missing file, the emptied closed shop, and a big bonus found under way.
+#include <cstring>
+#include <vector>
+
 #include "hall/catch_up.h"
 #include "hall/hall_outbox.h"
+#include "hall/hall_tick.h"
 #include "hall/player_slot.h"
+#include "hall/record_ranges.h"
 #include "hall/save_data.h"
 #include "hall/shops.h"
 #include "machine/game_random.h"
+#include "machine/machine_model.h"
 #include "machine/machine_reset.h"
 #include "base/screen_id.h"
 #include "hall/shop_clock.h"
+#include "shell/start_up.h"
 #include "tests/hall/hall_test_support.h"
 #include "tools/hallsim/hall_sim.h"
 
@@ -208,6 +215,68 @@ TEST_F(CatchUpTest, SeatLeftWithAPlayersCodeIsFreedAtOpening) {
   EXPECT_EQ(m.occupant, OccupantFree);
   EXPECT_EQ(m.bigGames, 12);  // its bonus stays for the next customer
   EXPECT_EQ(Shops[ShopDay].occupiedCount, 0);
+}
+
+// A hall full of customers in the middle of their games, quit and started again after gaps
+// from a second to years: the catch-up takes medals from machines that hold credit, and every
+// record must stay one the next start accepts, or both shops and the high scores are lost.
+TEST_F(CatchUpTest, RestartsAfterAnyGapKeepTheHallFile) {
+  const int64_t gaps[] = {1,     30,    60,     61,         300,        1199,       1200,
+                          3600,  14400, 39600,  43201,      48600,      2 * 86400,  5 * 86400,
+                          86399, 7200,  400 * 86400, 3 * 365 * 86400};
+  const std::string hall = DataPath("restart-hall.dat");
+  const int height = ActiveMachine().symbolHeight;
+  int restarts = 0, rejected = 0, outOfRange = 0, heldCredit = 0;
+  for (uint32_t seed = 11; seed <= 18; ++seed) {
+    StartSimClock(SecondsFromCivil(2026, 12, 7, 11, 0, 0));
+    SimStartUp(seed, true);
+    for (int t = 0; t < 20000; ++t) SimTick(HallTick);  // customers settle in, credit builds
+    for (int64_t gap : gaps) {
+      for (const ShopRecord& s : Shops) {
+        for (int i = 0; i < kFloorMachines; ++i) heldCredit += s.machines[i].credit > 0;
+      }
+      ASSERT_TRUE(SaveHallFile(hall.c_str()));
+      StartSimClock(SimClockMilliseconds() / 1000 + gap);
+      ++restarts;
+      if (!LoadHallFile(hall.c_str())) ++rejected;
+      SimRestart();
+      for (const ShopRecord& s : Shops) {
+        for (const MachineRecord& m : s.machines) {
+          const char* field = MachineFieldOutOfRange(m, height);
+          if (field != nullptr) {
+            ++outOfRange;
+            ADD_FAILURE() << "after a gap of " << gap << " s: " << field << " credit " << m.credit
+                          << " medals " << m.medals;
+          }
+        }
+      }
+      for (int t = 0; t < 2400; ++t) SimTick(HallTick);
+    }
+  }
+  EXPECT_GT(heldCredit, 100) << "machines holding credit at a quit";  // the case that matters
+  EXPECT_EQ(rejected, 0) << "of " << restarts << " restarts";
+  EXPECT_EQ(outOfRange, 0);
+}
+
+// Every start of the game plays other games: the random source is seeded from the clock. Two
+// starts a second apart, from the state a fresh process has and with no save files, open
+// different floors; two starts at the same second open the same one.
+TEST_F(CatchUpTest, StartUpSeedsTheRandomSourceFromTheClock) {
+  auto floorAt = [&](int second) {
+    SeedGameRandom(1);  // what a fresh process holds before anything seeds it
+    SetClock(2026, 12, 7, 12, 0, second);
+    StartUpHall();
+    std::vector<MachineRecord> floor;
+    for (const ShopRecord& s : Shops) floor.insert(floor.end(), s.machines, s.machines + 16);
+    return floor;
+  };
+  auto same = [](const std::vector<MachineRecord>& a, const std::vector<MachineRecord>& b) {
+    return std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0;
+  };
+  std::vector<MachineRecord> first = floorAt(10);
+  EXPECT_FALSE(same(first, floorAt(11)));
+  EXPECT_TRUE(same(first, floorAt(10)));
+  EXPECT_NE(ClockSeed(), 0u);
 }
 
 }  // namespace

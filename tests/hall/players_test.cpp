@@ -72,12 +72,25 @@ TEST_F(PlayersTest, EnrolmentRefusesEmptyAndDuplicateNames) {
   EXPECT_EQ(Players[0].purse, 10000);
   EXPECT_EQ(Players[0].wins, 0);
   EXPECT_EQ(CountEnrolled(), 2);
-  // Names equal in their first 22 bytes are the same name.
   std::string longName(22, 'x');
-  EXPECT_EQ(EnrolPlayer((longName + "1").c_str(), refusal), 3);
+  EXPECT_EQ(EnrolPlayer(longName.c_str(), refusal), 3);
   EXPECT_EQ(std::string(Players[2].name), longName);  // 22 bytes stored whole
-  EXPECT_EQ(EnrolPlayer((longName + "2").c_str(), refusal), 0);
+  EXPECT_EQ(EnrolPlayer(longName.c_str(), refusal), 0);
   EXPECT_EQ(refusal.stringId, TextDuplicateName);
+}
+
+// A name longer than the record holds is refused with a word, never cut to another name.
+TEST_F(PlayersTest, NamesOverTwentyTwoBytesAreRefusedNotCut) {
+  HallMessage refusal;
+  std::string fifteen;
+  for (int i = 0; i < 15; ++i) fifteen += "\x82\xA0";  // "あ" fifteen times: 30 bytes
+  EXPECT_EQ(EnrolPlayer(fifteen.c_str(), refusal), 0);
+  EXPECT_EQ(refusal.stringId, TextNameTooLong);
+  EXPECT_EQ(refusal.icon, IconWarning);
+  EXPECT_EQ(EnrolPlayer((std::string(22, 'x') + "1").c_str(), refusal), 0);
+  EXPECT_EQ(refusal.stringId, TextNameTooLong);
+  EXPECT_EQ(CountEnrolled(), 0);
+  EXPECT_EQ(EnrolPlayer(fifteen.substr(0, 22).c_str(), refusal), 1);  // eleven fit
 }
 
 TEST_F(PlayersTest, NinthPlayerFindsNoRecordAndDeletionMovesPlayersUp) {
@@ -342,6 +355,38 @@ TEST_F(PlayersTest, PurseNeverWrapsAround) {
   LeaveWith(99999999);
   EXPECT_EQ(p.purse, kYenLimit);
   EXPECT_EQ(p.history[0].amount, kYenLimit);
+}
+
+// The Windows session ends with P1 seated with medals and P2 walking the hall: the medals go
+// back to P1 as a cash-out would pay them, both visits are closed, and no seat code is left
+// on the floor for the next start to find.
+TEST_F(PlayersTest, EndOfTheSessionGivesTheMedalsBackAndClosesTheVisits) {
+  PlayerRecord& aya = Seated("Aya", 6);
+  CurrentSlot.slot->machine->medals = 100;
+  aya.history[0].amount = -2000;  // bought 100 medals
+  aya.purse = 8000;
+  MakeSlotCurrent(1);
+  ASSERT_EQ(StartVisit(Enrol("Ben") - 1), 1);
+  CurrentSlot.slot->screen = ScreenHall;
+  CloseAllVisitsQuietly();
+  const PlayerRecord* a = FindPlayer("Aya");
+  const PlayerRecord* b = FindPlayer("Ben");
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(a->purse, 9200);  // 100 medals: 1,200 yen and 4 carried
+  EXPECT_EQ(a->carriedMedals, 4);
+  EXPECT_EQ(a->history[0].amount, -800);
+  EXPECT_EQ(a->losses, 1);
+  EXPECT_EQ(b->wins + b->losses, 0);
+  const MachineRecord& m = Shops[ShopDay].machines[6];
+  EXPECT_EQ(m.occupant, OccupantFree);
+  EXPECT_EQ(m.medals, 0);
+  for (const PlayerSlot& slot : PlayerSlots) {
+    EXPECT_STREQ(slot.name, "");
+    EXPECT_EQ(slot.medalsToCashOut, 0);
+  }
+  EXPECT_EQ(CurrentSlot.index, 0);
+  EXPECT_EQ(Shops[ShopDay].occupiedCount, 0);
 }
 
 }  // namespace

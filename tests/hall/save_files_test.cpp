@@ -1,10 +1,12 @@
 // The save files against bytes laid out by hand at their offsets, the checksum rule, what a
 // bad file costs, and the safety of saving (temporary file, player file on its own, .bad).
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "hall/data_folder.h"
 #include "hall/player_record.h"
@@ -12,6 +14,7 @@
 #include "hall/record_ranges.h"
 #include "hall/save_data.h"
 #include "hall/shops.h"
+#include "hall/string_id.h"
 #include "machine/machine_catalog.h"
 #include "machine/machine_model.h"
 #include "tests/hall/hall_test_support.h"
@@ -174,7 +177,37 @@ TEST_F(SaveFilesTest, HallFileOneByteShortIsRejectedWholeAndKeptAside) {
   EXPECT_STREQ(Shops[0].highScores[2].date, "");
   // Level, count and last open time stay as read.
   EXPECT_EQ(Shops[0].lastOpenTime.hour, 21);
-  EXPECT_FALSE(FileExists(hallPath()));
+  EXPECT_EQ(ReadFileBytes(hallPath() + ".bad"), b);
+  // The file itself stays until the save at the end replaces it.
+  EXPECT_EQ(ReadFileBytes(hallPath()), b);
+  ASSERT_EQ(SaveData(), HallPart | PlayerPart);
+  EXPECT_EQ(ReadFileBytes(hallPath()).size(), 6440u);
+}
+
+TEST_F(SaveFilesTest, FilesOneByteLongerAreRejectedAndKeptAside) {
+  std::vector<unsigned char> hall = HandMadeHallFile();
+  std::vector<unsigned char> players = HandMadePlayerFile();
+  hall.push_back(0);
+  players.push_back(0);
+  WriteFileBytes(hallPath(), hall);
+  WriteFileBytes(playerPath(), players);
+  EXPECT_EQ(LoadData(), 0);
+  EXPECT_EQ(Shops[1].machines[3].medals, 0);
+  EXPECT_EQ(Players[0].inUse, 0);
+  EXPECT_EQ(ReadFileBytes(hallPath() + ".bad"), hall);
+  EXPECT_EQ(ReadFileBytes(playerPath() + ".bad"), players);
+}
+
+TEST_F(SaveFilesTest, ShopFailingItsChecksumStartsAfreshAlone) {
+  std::vector<unsigned char> b = HandMadeHallFile();
+  b[MachineOffset(0, 4, 43)] ^= 0x01;  // day shop, machine 4's medals, checksum as it was
+  WriteFileBytes(hallPath(), b);
+  EXPECT_EQ(LoadData() & HallPart, 0);
+  EXPECT_EQ(Shops[0].highScores[2].amount, 0);   // the day shop afresh
+  EXPECT_EQ(Shops[0].machines[4].medals, 0);
+  EXPECT_EQ(Shops[0].lastOpenTime.hour, 21);     // with its header, which makes sense
+  EXPECT_EQ(Shops[1].machines[3].medals, 777);   // the night shop as it was
+  EXPECT_EQ(Shops[1].machines[3].occupant, 1);
   EXPECT_EQ(ReadFileBytes(hallPath() + ".bad"), b);
 }
 
@@ -196,13 +229,78 @@ TEST_F(SaveFilesTest, HandMadePlayerFileLoadsFieldByField) {
   EXPECT_EQ(Players[2].inUse, 0);
 }
 
-TEST_F(SaveFilesTest, OneChangedByteOfOnePlayerWipesAllPlayers) {
+TEST_F(SaveFilesTest, OneChangedByteCostsThatPlayerAlone) {
   std::vector<unsigned char> b = HandMadePlayerFile();
-  b[kPlayerBytes + 44] ^= 0x01;  // Kei's purse, checksum left as it was
+  b[44] ^= 0x01;  // ＡＢ's purse, checksum left as it was
   WriteFileBytes(playerPath(), b);
   EXPECT_EQ(LoadData() & PlayerPart, 0);
-  for (const PlayerRecord& p : Players) EXPECT_EQ(p.inUse, 0);
+  // Kei moves up into the first record; nobody else is lost.
+  EXPECT_STREQ(Players[0].name, "Kei");
+  EXPECT_EQ(Players[0].purse, 10000);
+  for (int k = 1; k < 8; ++k) EXPECT_EQ(Players[k].inUse, 0) << k;
   EXPECT_EQ(ReadFileBytes(playerPath() + ".bad"), b);
+  // What is saved now is a sound file that every game reads whole.
+  ASSERT_EQ(SaveData() & PlayerPart, PlayerPart);
+  EXPECT_EQ(LoadData() & PlayerPart, PlayerPart);
+  EXPECT_STREQ(Players[0].name, "Kei");
+}
+
+// A folder stands where the copy of a damaged file would go: the copy takes the next free
+// name, and the file is still replaced by the save at the end.
+TEST_F(SaveFilesTest, DamagedFileIsKeptUnderAnotherNameWhenBadCannotBeMade) {
+  std::vector<unsigned char> b = HandMadePlayerFile();
+  b[44] ^= 0x01;
+  WriteFileBytes(playerPath(), b);
+  ASSERT_EQ(mkdir((playerPath() + ".bad").c_str(), 0777), 0);
+  WriteFileBytes(playerPath() + ".bad1", {1, 2, 3});  // an older copy is not replaced
+  LoadData();
+  EXPECT_EQ(ReadFileBytes(playerPath() + ".bad1"), std::vector<unsigned char>({1, 2, 3}));
+  EXPECT_EQ(ReadFileBytes(playerPath() + ".bad2"), b);
+  EXPECT_EQ(SaveData() & PlayerPart, PlayerPart);
+}
+
+// No copy can be made at all: the damaged file stays as it is and is not saved over.
+TEST_F(SaveFilesTest, DamagedFileThatCannotBeKeptIsNotSavedOver) {
+  std::vector<unsigned char> b = HandMadePlayerFile();
+  b[44] ^= 0x01;
+  WriteFileBytes(playerPath(), b);
+  ASSERT_EQ(mkdir((playerPath() + ".bad").c_str(), 0777), 0);
+  for (int k = 1; k <= 9; ++k) {
+    ASSERT_EQ(mkdir((playerPath() + ".bad" + std::to_string(k)).c_str(), 0777), 0);
+  }
+  LoadData();
+  EXPECT_STREQ(Players[0].name, "Kei");
+  EXPECT_EQ(SaveData(), HallPart);
+  EXPECT_EQ(ReadFileBytes(playerPath()), b);
+  EXPECT_FALSE(FileExists(playerPath() + ".tmp"));
+}
+
+// Something stands at the player file's name that cannot be read (here a folder; on Windows a
+// file another program holds without sharing): the game starts without players, says so once,
+// and neither moves it nor saves over it. The hall file is saved as usual.
+TEST_F(SaveFilesTest, FileThatCannotBeReadIsLeftAloneAndToldOnce) {
+  ASSERT_EQ(mkdir(playerPath().c_str(), 0777), 0);
+  WriteFileBytes(hallPath(), HandMadeHallFile());
+  Players[0].inUse = 1;
+  EXPECT_EQ(LoadData(), HallPart);
+  EXPECT_EQ(Players[0].inUse, 0);
+  HallMessage warning;
+  ASSERT_TRUE(TakeLoadWarning(warning));
+  EXPECT_EQ(warning.stringId, TextFileInUse);
+  EXPECT_EQ(warning.icon, IconWarning);
+  EXPECT_STREQ(warning.name, "tavri.dat");
+  EXPECT_FALSE(TakeLoadWarning(warning));
+  EXPECT_FALSE(FileExists(playerPath() + ".bad"));
+  EXPECT_EQ(SaveData(), HallPart);
+  struct stat info;
+  ASSERT_EQ(stat(playerPath().c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  // Once the file reads again, the next start loads and saves it as usual.
+  ASSERT_EQ(rmdir(playerPath().c_str()), 0);
+  WriteFileBytes(playerPath(), HandMadePlayerFile());
+  EXPECT_EQ(LoadData(), HallPart | PlayerPart);
+  EXPECT_FALSE(TakeLoadWarning(warning));
+  EXPECT_EQ(SaveData(), HallPart | PlayerPart);
 }
 
 TEST_F(SaveFilesTest, AllZeroPlayerArraySavedAndReloadedStaysValid) {
@@ -277,7 +375,7 @@ struct HallMutation {
   int32_t edge;
 };
 
-TEST_F(SaveFilesTest, HallValueOutOfRangeRejectsLikeABadChecksum) {
+TEST_F(SaveFilesTest, HallValueOutOfRangeCostsItsOwnRecordAlone) {
   const HallMutation cases[] = {
       {"level", 0, 5, 4},
       {"occupiedCount", 4, 17, 16},
@@ -319,7 +417,20 @@ TEST_F(SaveFilesTest, HallValueOutOfRangeRejectsLikeABadChecksum) {
     SealShop(b, shop);
     WriteFileBytes(hallPath(), b);
     EXPECT_EQ(LoadData() & HallPart, 0);
-    EXPECT_EQ(Shops[1].machines[3].medals, 0);  // both shops afresh
+    EXPECT_EQ(Shops[1].machines[3].medals, 777);  // the customer of another record stays
+    EXPECT_EQ(Shops[1 - shop].highScores[2].amount, shop == 0 ? 0 : 12345);
+    size_t at = c.offset - shop * kShopBytes;
+    if (at >= kMachineBase && at < kMachineBase + 17 * kMachineBytes) {
+      const MachineRecord& m = Shops[shop].machines[(at - kMachineBase) / kMachineBytes];
+      EXPECT_EQ(MachineFieldOutOfRange(m, 36), nullptr);  // reset alone
+      EXPECT_EQ(m.setting, 2);
+      if (shop == 0) {
+        EXPECT_EQ(Shops[0].highScores[2].amount, 12345);
+      }
+    } else if (at < 44) {
+      EXPECT_EQ(Shops[shop].level, 0);  // the header alone: a shop never open
+      EXPECT_EQ(Shops[shop].lastOpenTime.hour, 0);
+    }
     PutInt32(b, c.offset, c.edge);
     SealShop(b, shop);
     WriteFileBytes(hallPath(), b);
@@ -337,6 +448,9 @@ TEST_F(SaveFilesTest, CreditAboveMedalsIsRefused) {
   SealShop(b, 1);
   WriteFileBytes(hallPath(), b);
   EXPECT_EQ(LoadData() & HallPart, 0);
+  EXPECT_EQ(Shops[1].machines[3].occupant, 0);  // that machine starts afresh
+  EXPECT_EQ(Shops[1].machines[3].credit, 0);
+  EXPECT_EQ(Shops[0].highScores[2].amount, 12345);
 }
 
 TEST_F(SaveFilesTest, RejectedHallKeepsOnlyAHeaderThatMakesSense) {
@@ -347,6 +461,7 @@ TEST_F(SaveFilesTest, RejectedHallKeepsOnlyAHeaderThatMakesSense) {
   EXPECT_EQ(LoadData() & HallPart, 0);
   EXPECT_EQ(Shops[0].lastOpenTime.hour, 0);
   EXPECT_EQ(Shops[0].level, 0);
+  EXPECT_EQ(Shops[0].highScores[2].amount, 12345);  // the rest of the shop stays
 }
 
 TEST_F(SaveFilesTest, UnterminatedScoreTextIsRefused) {
@@ -355,31 +470,42 @@ TEST_F(SaveFilesTest, UnterminatedScoreTextIsRefused) {
   SealShop(b, 0);
   WriteFileBytes(hallPath(), b);
   EXPECT_EQ(LoadData() & HallPart, 0);
+  EXPECT_STREQ(Shops[0].highScores[1].date, "12/06");  // the places below move up
+  EXPECT_EQ(Shops[0].highScores[1].amount, 12345);
+  EXPECT_STREQ(Shops[0].highScores[4].date, "");
 }
 
-TEST_F(SaveFilesTest, PlayerValuesOutOfRangeWipeThePlayers) {
+TEST_F(SaveFilesTest, PlayerValuesOutOfRangeCostThatPlayerAlone) {
   struct Case {
     const char* what;
     void (*spoil)(std::vector<unsigned char>&);
+    const char* first;   // the names kept, in order ("" for none)
+    const char* second;
   };
+  const char* ab = "\x82\x60\x82\x61";
   const Case cases[] = {
-      {"inUse 2", [](std::vector<unsigned char>& b) { PutInt32(b, 0, 2); }},
-      {"carried medals 16", [](std::vector<unsigned char>& b) { PutInt32(b, 40, 16); }},
-      {"negative purse", [](std::vector<unsigned char>& b) { PutInt32(b, 44, -1); }},
-      {"negative wins", [](std::vector<unsigned char>& b) { PutInt32(b, 28, -1); }},
-      {"empty name", [](std::vector<unsigned char>& b) { std::memset(&b[4], 0, 24); }},
-      {"name of 23 bytes", [](std::vector<unsigned char>& b) { std::memset(&b[4], 'n', 23); }},
-      {"name without end", [](std::vector<unsigned char>& b) { std::memset(&b[4], 'n', 24); }},
+      {"inUse 2", [](std::vector<unsigned char>& b) { PutInt32(b, 0, 2); }, "Kei", ""},
+      {"carried medals 16", [](std::vector<unsigned char>& b) { PutInt32(b, 40, 16); }, "Kei", ""},
+      {"negative purse", [](std::vector<unsigned char>& b) { PutInt32(b, 44, -1); }, "Kei", ""},
+      {"negative wins", [](std::vector<unsigned char>& b) { PutInt32(b, 28, -1); }, "Kei", ""},
+      {"empty name", [](std::vector<unsigned char>& b) { std::memset(&b[4], 0, 24); }, "Kei", ""},
+      {"name of 23 bytes", [](std::vector<unsigned char>& b) { std::memset(&b[4], 'n', 23); },
+       "Kei", ""},
+      {"name without end", [](std::vector<unsigned char>& b) { std::memset(&b[4], 'n', 24); },
+       "Kei", ""},
       {"history date without end",
-       [](std::vector<unsigned char>& b) { std::memset(&b[48], '1', 6); }},
+       [](std::vector<unsigned char>& b) { std::memset(&b[48], '1', 6); }, "Kei", ""},
       {"duplicate name",
-       [](std::vector<unsigned char>& b) { std::memcpy(&b[kPlayerBytes + 4], "\x82\x60\x82\x61", 5); }},
-      {"free record not zero", [](std::vector<unsigned char>& b) { b[3 * kPlayerBytes + 44] = 1; }},
+       [](std::vector<unsigned char>& b) { std::memcpy(&b[kPlayerBytes + 4], "\x82\x60\x82\x61", 5); },
+       ab, ""},
+      {"free record not zero", [](std::vector<unsigned char>& b) { b[3 * kPlayerBytes + 44] = 1; },
+       ab, "Kei"},
       {"gap before a player",
        [](std::vector<unsigned char>& b) {
          std::memcpy(&b[3 * kPlayerBytes], &b[kPlayerBytes], kPlayerBytes);
          std::memset(&b[kPlayerBytes], 0, kPlayerBytes);
-       }},
+       },
+       ab, "Kei"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -388,7 +514,10 @@ TEST_F(SaveFilesTest, PlayerValuesOutOfRangeWipeThePlayers) {
     for (int k = 0; k < 8; ++k) SealPlayer(b, k);
     WriteFileBytes(playerPath(), b);
     EXPECT_EQ(LoadData() & PlayerPart, 0);
-    EXPECT_EQ(Players[0].inUse, 0);
+    EXPECT_STREQ(Players[0].name, c.first);
+    EXPECT_STREQ(Players[1].name, c.second);
+    for (int k = 0; k < 8; ++k) EXPECT_TRUE(PlayerRecordInRange(Players[k])) << k;
+    EXPECT_TRUE(PlayerArrayInRange(Players));
   }
   std::vector<unsigned char> b = HandMadePlayerFile();
   std::memset(&b[kPlayerBytes + 4], 'n', 22);  // 22 bytes: the longest name
@@ -424,6 +553,36 @@ TEST_F(SaveFilesTest, DataFolderPathIsBuiltWithin260Bytes) {
   EXPECT_STREQ(path, "");
   EXPECT_EQ(SaveData(), 0);
   EXPECT_EQ(LoadData(), 0);
+}
+
+// The system names no documents folder: the save files go to "tavri" below the user's own
+// folder, and without one below the folder the game was started from, instead of nowhere.
+TEST_F(SaveFilesTest, WithoutADocumentsFolderTheUsersOwnFolderServes) {
+  const char* oldHome = std::getenv("HOME");
+  std::string home = oldHome != nullptr ? oldHome : "";
+  char path[kPathBytes];
+  SetDocumentsFolder(nullptr);
+  setenv("HOME", documents.c_str(), 1);
+  ASSERT_TRUE(DataFolder("tavri.dat", path));
+  EXPECT_EQ(std::string(path), documents + "/tavri/tavri.dat");
+
+  std::string started = documents + "/started";
+  ASSERT_EQ(mkdir(started.c_str(), 0777), 0);
+  char before[kPathBytes];
+  ASSERT_NE(getcwd(before, sizeof before), nullptr);
+  ASSERT_EQ(chdir(started.c_str()), 0);
+  unsetenv("HOME");
+  SetDocumentsFolder("");
+  bool made = DataFolder("Kv4401.dat", path);
+  int saved = SaveData();
+  int loaded = LoadData();
+  EXPECT_EQ(chdir(before), 0);
+  if (oldHome != nullptr) setenv("HOME", home.c_str(), 1);
+  EXPECT_TRUE(made);
+  EXPECT_EQ(std::string(path), started + "/tavri/Kv4401.dat");
+  EXPECT_EQ(saved, HallPart | PlayerPart);
+  EXPECT_EQ(loaded, HallPart | PlayerPart);
+  EXPECT_EQ(ReadFileBytes(started + "/tavri/tavri.dat").size(), 1856u);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // Every machine of the family over long random runs: the record stays sound after every tick,
-// no game ever ends stuck, and nothing is paid that the lottery did not grant.
+// no game ever ends stuck, and nothing is paid and no bonus starts that the lottery did not
+// grant; stop control pressed at every moment lines up no bonus that was not granted.
+#include <random>
 #include <string>
 
+#include "tests/unit/bonus_checks.h"
 #include "tests/unit/machine_test_support.h"
 #include "tools/slotsim/sim_session.h"
 
@@ -42,12 +45,15 @@ struct RunResult {
   long games = 0;
   long paidGames = 0;
   long paidWithoutRole = 0;
+  long bonusStarts = 0;
+  long bonusWithoutRole = 0;
   std::string broken;
 };
 
 // Plays one machine by automatic operation with a meddling hand (extra medals, the bet
-// button, early stops in any order) and checks every tick.
-RunResult PlayRandomly(const MachineModel& model, uint32_t seed, long ticks) {
+// button, early stops in any order) and checks every tick (the record's soundness only when
+// asked: a deliberately broken machine goes on to show what else it does).
+RunResult PlayRandomly(const MachineModel& model, uint32_t seed, long ticks, bool checkRecord = true) {
   SelectMachine(model);
   ResetTickCounters();
   SeedGameRandom(seed);
@@ -75,7 +81,7 @@ RunResult PlayRandomly(const MachineModel& model, uint32_t seed, long ticks) {
       rolesAtStart = m.roleFlags;
       jacPlayAtStart = m.jacWins > 0;
     }
-    std::string broken = BrokenInvariant(model, m);
+    std::string broken = checkRecord ? BrokenInvariant(model, m) : "";
     if (!broken.empty()) {
       result.broken = broken + " at tick " + std::to_string(t);
       return result;
@@ -85,6 +91,8 @@ RunResult PlayRandomly(const MachineModel& model, uint32_t seed, long ticks) {
         ++result.paidGames;
         if (rolesAtStart == 0 && !jacPlayAtStart) ++result.paidWithoutRole;
       }
+      if (LinesUpABonus(before, m, BonusRolesOf(model.number).single)) ++result.bonusStarts;
+      if (UngrantedBonus(model, before, m, rolesAtStart) != nullptr) ++result.bonusWithoutRole;
     }
     if (m.state == StateGameOver) {
       ++result.games;
@@ -114,11 +122,20 @@ TEST_P(EveryMachine, LongRunsKeepTheRecordSoundAndPayOnlyRoles) {
     EXPECT_GT(r.games, 5000);
     EXPECT_GT(r.paidGames, r.games / 20);
     EXPECT_EQ(r.paidWithoutRole, 0) << "machine " << model().number << " seed " << seed;
+    EXPECT_GT(r.bonusStarts, 10);
+    EXPECT_EQ(r.bonusWithoutRole, 0) << "machine " << model().number << " seed " << seed;
   }
 }
 
 namespace {
 int StopWherever(const MachineModel&, MachineRecord&, int) { return 0; }
+// Slides on a random number of symbols: rests anywhere on the strip, bonus symbols included.
+// Its draws are its own, from a generator unlike the game's: draws of the same kind, taken in
+// the run's fixed rhythm, rest the three reels together in only a few combinations.
+int StopAnywhere(const MachineModel&, MachineRecord&, int) {
+  static std::mt19937 engine(12345);
+  return static_cast<int>(engine() % kStripLength);
+}
 }  // namespace
 
 TEST_P(EveryMachine, CarelessStopsWouldPayWithoutRoles) {
@@ -127,6 +144,105 @@ TEST_P(EveryMachine, CarelessStopsWouldPayWithoutRoles) {
   careless.stopControl = StopWherever;
   RunResult r = PlayRandomly(careless, 3, 1000000);
   EXPECT_GT(r.paidWithoutRole, 0) << "machine " << model().number;
+  careless.stopControl = StopAnywhere;
+  r = PlayRandomly(careless, 3, 1000000, false);
+  EXPECT_GT(r.bonusWithoutRole, 0) << "machine " << model().number;
+}
+
+namespace {
+
+struct PressResult {
+  long spins = 0;
+  long bonuses = 0;
+  long ungranted = 0;
+  std::string first;  // the first ungranted line-up, described
+};
+
+// Resolves the stops of one spin as the reels do at their symbol boundaries: each reel of
+// `order` is asked to stop with strip index press[k] in its top row and slides on as stop
+// control says; then the game is scored.
+void PressAndScore(const MachineModel& model, MachineRecord& m, const int* order,
+                   const int* press) {
+  const int u = model.symbolHeight;
+  for (int k = 0; k < kReelCount; ++k) {
+    int reel = order[k];
+    int top = press[k];
+    int n = -1;
+    for (int tries = 0; n < 0 && tries < kStripLength; ++tries) {  // -1: on to the next symbol
+      m.reelPos[reel] = u * Mod21(top);
+      m.reelState[reel] = kMarker;
+      n = model.stopControl(model, m, reel);
+      if (n < 0) top -= 1;
+    }
+    m.reelState[reel] = 0;
+    m.reelPos[reel] = u * Mod21(top - (n > 0 ? n : 0));
+  }
+  model.payout(model, m);
+}
+
+// Every role the family draws, one at a time and none, in ordinary play and in a big bonus
+// general game, every stop order and bet, the stops pressed at random moments and the last
+// one at each of the 21.
+PressResult PressEverywhere(const MachineModel& model, int pairsPerCase) {
+  SelectMachine(model);
+  SeedGameRandom(99);
+  static const int kOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  PressResult result;
+  for (int bonus = 0; bonus < 2; ++bonus) {
+    for (int bit = -1; bit < 9; ++bit) {
+      for (const auto& order : kOrders) {
+        for (int bet = 1; bet <= 3; ++bet) {
+          for (int pair = 0; pair < pairsPerCase; ++pair) {
+            MachineRecord start{};
+            ResetMachine(start, ResetFull);
+            start.occupant = OccupantCustomer;
+            start.bet = bet;
+            start.state = StateReelsSpinning;
+            start.roleFlags = bit < 0 ? 0 : 1 << bit;
+            if (bonus) {
+              start.bigGames = 15;
+              start.bigNet = 100;
+              start.jacStage = 1;
+            }
+            for (int r = 0; r < kReelCount; ++r) {
+              start.reelState[r] = 1;
+              start.reelPos[r] = model.symbolHeight * (GameRand() % kStripLength);
+            }
+            int press[3] = {GameRand() % kStripLength, GameRand() % kStripLength, 0};
+            uint32_t seed = GameRandomState();
+            for (int last = 0; last < kStripLength; ++last) {
+              press[2] = last;
+              SeedGameRandom(seed);  // the same draws for each moment of the last press
+              MachineRecord m = start;
+              PressAndScore(model, m, order, press);
+              ++result.spins;
+              if (LinesUpABonus(start, m, BonusRolesOf(model.number).single)) ++result.bonuses;
+              const char* kind = UngrantedBonus(model, start, m, start.roleFlags);
+              if (kind == nullptr) continue;
+              if (result.ungranted++ == 0) {
+                result.first = std::string(kind) + " with roles " + std::to_string(start.roleFlags) +
+                               (bonus ? " in a big bonus" : "") + ", bet " + std::to_string(bet) +
+                               ", first stop reel " + std::to_string(order[0] + 1);
+              }
+            }
+          }
+        }
+      }
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+TEST_P(EveryMachine, StopControlLinesUpNoBonusThatWasNotGranted) {
+  PressResult r = PressEverywhere(model(), 40);
+  EXPECT_GT(r.bonuses, 100) << "machine " << model().number;
+  EXPECT_EQ(r.ungranted, 0) << "machine " << model().number << ": " << r.first;
+  // Control: a machine that stops its reels wherever they are pressed lines bonuses up freely.
+  MachineModel careless = model();
+  careless.stopControl = StopWherever;
+  EXPECT_GT(PressEverywhere(careless, 4).ungranted, 0) << "machine " << model().number;
 }
 
 TEST_P(EveryMachine, IdleDisplayShowsNoWin) {

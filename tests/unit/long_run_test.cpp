@@ -1,8 +1,9 @@
 // Long random runs of machine No.1: customers and meddling players, every invariant of the
-// machine record checked after every tick, and every pay backed by a role.
+// machine record checked after every tick, and every pay and every bonus backed by a role.
 #include <cstring>
 
 #include "machine/families/no1/no1_family.h"
+#include "tests/unit/bonus_checks.h"
 #include "tests/unit/machine_test_support.h"
 #include "tools/slotsim/payout_table.h"
 #include "tools/slotsim/sim_session.h"
@@ -47,7 +48,7 @@ TEST_F(LongRunTest, InvariantsHoldAfterEveryTick) {
     m.occupant = OccupantCustomer;
     m.medals = 200;
     m.setting = static_cast<int>(seed % 6);
-    int rolesAtLever = 0, games = 0, ticksInGame = 0;
+    int rolesAtLever = 0, games = 0, ticksInGame = 0, bonuses = 0;
     bool jacPlayAtLever = false;
     for (long tick = 0; tick < 3000000; ++tick) {
       // A meddling hand now and then: extra medals, the bet button, early stops in any order.
@@ -70,6 +71,9 @@ TEST_F(LongRunTest, InvariantsHoldAfterEveryTick) {
         if (m.payoutPending > 0) {
           ASSERT_TRUE(rolesAtLever != 0 || jacPlayAtLever) << "paid without a role, tick " << tick;
         }
+        const char* ungranted = UngrantedBonus(model(), preTick, m, rolesAtLever);
+        ASSERT_EQ(ungranted, nullptr) << ungranted << " bonus without its role, tick " << tick;
+        if (LinesUpABonus(preTick, m, RoleSingle)) ++bonuses;
       }
       if (m.state == StateGameOver) {
         ++games;
@@ -79,6 +83,7 @@ TEST_F(LongRunTest, InvariantsHoldAfterEveryTick) {
       ASSERT_LT(ticksInGame, 40000) << "a game that never ends, seed " << seed;
     }
     EXPECT_GT(games, 8000);
+    EXPECT_GT(bonuses, 100);
   }
 }
 
@@ -107,6 +112,26 @@ TEST(SimulatedSessions, SameSeedSameGamesAndPlausibleRates) {
   EXPECT_NE(a.totals.medalsOut, b.totals.medalsOut);
 }
 
+// A game that lines up a big bonus and a JAC stage together: the stage starts first and the big
+// bonus at the end of the stage's first game. The big bonus is counted once, not again at every
+// game of the stage that still shows all thirty general games.
+TEST(SimulatedSessions, BigBonusLinedUpWithAJacStageCountsOnce) {
+  static SimSession s;
+  StartSession(s, kMachineNo1, 3, 5);
+  MachineRecord& m = s.machine;
+  m.state = StatePayingOut;
+  m.payoutPending = 0;
+  m.bet = 3;
+  m.bigGames = kMarker;
+  m.jacWins = kMarker;
+  m.medals = 500;
+  PlayGames(s, 14);  // the lined-up game, at most twelve JAC games, a general game
+  EXPECT_GT(s.machine.bigGames, 0);
+  EXPECT_LT(s.machine.bigGames, 30);
+  EXPECT_EQ(s.totals.big, 1);
+  EXPECT_EQ(s.totals.jacStages, 1);
+}
+
 TEST(SimulatedSessions, HigherSettingsPayMore) {
   static SimSession low, high;
   StartSession(low, kMachineNo1, 1, 5);
@@ -124,15 +149,25 @@ TEST(PayoutTable, PlaysACellUntilTheIntervalIsNarrowEnough) {
   wide.batchGames = 2000;
   wide.minBatches = 5;
   wide.halfWidth = 1.0;  // reached at once: five batches
+  wide.bestBatchGames = 1000;
+  wide.bestMinBatches = 3;
+  wide.bestHalfWidth = 1.0;
   TableCell cell = PlayCell(1, 3, wide);
-  EXPECT_EQ(cell.games, 10000);
+  // Several machines of the hall may end a game on the same tick: a batch can run a game over.
+  EXPECT_GE(cell.games, 10000);
+  EXPECT_LT(cell.games, 10000 + 5 * 16);
   EXPECT_GT(cell.payoutRate, 0.5);
   EXPECT_LT(cell.payoutRate, 2.0);
   EXPECT_GT(cell.halfWidth, 0.0);
+  EXPECT_GE(cell.bestGames, 3000);
+  EXPECT_GT(cell.bestRate, 0.5);
   TableOptions narrow = wide;
   narrow.halfWidth = 0.0;  // never reached: stops at the cap
   narrow.maxGames = 30000;
+  narrow.bestSeats = 0;
   cell = PlayCell(1, 3, narrow);
-  EXPECT_EQ(cell.games, 30000);
+  EXPECT_GE(cell.games, 30000);
+  EXPECT_LT(cell.games, 30000 + 16);
+  EXPECT_EQ(cell.bestGames, 0);
   EXPECT_EQ(PlayCell(9, 3, wide).games, 0) << "a machine not in the build";
 }

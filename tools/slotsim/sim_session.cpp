@@ -19,27 +19,29 @@ void StartSession(SimSession& s, const MachineModel& model, int setting, uint32_
   s.machine.occupant = OccupantCustomer;
   s.machine.medals = 50;
   s.totals.medalsBought = 50;
-  s.bigGamesAfterLastGame = 0;
+  s.bigGamesAtLastEnd = 0;
+}
+
+void CountEndedGame(const MachineRecord& m, SimTotals& t, int& bigGamesAtLastEnd) {
+  t.games += 1;
+  t.medalsIn += m.bet;
+  t.medalsOut += m.paidThisGame;
+  if (m.bigGames == 30 && bigGamesAtLastEnd != 30) t.big += 1;
+  if (m.singleBonus == kMarker && m.jacWins == 1 && m.jacGames == 1) t.single += 1;
+  if (m.jacWins == 6 && m.jacGames == 12) {
+    t.jacStages += 1;
+    if (bigGamesAtLastEnd == 0) t.regular += 1;
+  }
+  bigGamesAtLastEnd = m.bigGames;
 }
 
 namespace {
 
-void CountEndedGame(SimSession& s) {
-  MachineRecord& m = s.machine;
-  SimTotals& t = s.totals;
-  t.games += 1;
-  t.medalsIn += m.bet;
-  t.medalsOut += m.paidThisGame;
-  if (m.bigGames == 30) t.big += 1;
-  if (m.singleBonus == kMarker && m.jacWins == 1 && m.jacGames == 1) t.single += 1;
-  if (m.jacWins == 6 && m.jacGames == 12) {
-    t.jacStages += 1;
-    if (s.bigGamesAfterLastGame == 0) t.regular += 1;
-  }
-  s.bigGamesAfterLastGame = m.bigGames;
-  if (m.medals <= 0) {
-    m.medals += 50;
-    t.medalsBought += 50;
+void EndGame(SimSession& s) {
+  CountEndedGame(s.machine, s.totals, s.bigGamesAtLastEnd);
+  if (s.machine.medals <= 0) {
+    s.machine.medals += 50;
+    s.totals.medalsBought += 50;
   }
 }
 
@@ -50,7 +52,7 @@ void SessionTick(SimSession& s) {
   AutoOperate(s.machine);
   MachineTick(s.machine);
   s.totals.ticks += 1;
-  if (s.machine.state == StateGameOver) CountEndedGame(s);
+  if (s.machine.state == StateGameOver) EndGame(s);
 }
 
 void PlayGames(SimSession& s, int64_t games) {

@@ -23,7 +23,7 @@ struct SimSession {
   const MachineModel* model = nullptr;
   MachineRecord machine{};
   SimTotals totals;
-  int bigGamesAfterLastGame = 0;
+  int bigGamesAtLastEnd = 0;
 };
 
 // A fresh machine (full reset, the given setting 1..6) with a customer and 50 medals.
@@ -35,3 +35,9 @@ void SessionTick(SimSession& s);
 
 // Plays until the given number of games has ended.
 void PlayGames(SimSession& s, int64_t games);
+
+// Counts a game that has just ended on m (state 6) into t. bigGamesAtLastEnd holds the
+// machine's big bonus games at its previous game end and is brought up to date: a big bonus is
+// counted once, when it starts, although a JAC stage lined up with it keeps all thirty general
+// games for the whole stage.
+void CountEndedGame(const MachineRecord& m, SimTotals& t, int& bigGamesAtLastEnd);

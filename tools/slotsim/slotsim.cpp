@@ -1,5 +1,5 @@
 // slotsim: plays one machine by automatic operation on the simulated tick and prints what
-// it paid, its bonuses and how fast it ran.
+// it paid, its bonuses and how fast it ran; --table plays every machine in the hall.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,8 +30,10 @@ void Usage() {
                "  --games G     games to play (default 100000)\n"
                "  --seed S      seed of the random source (default 1)\n"
                "  --json        print one JSON object\n"
-               "  --table       every machine at settings 1..6: payout rate with its 95%% interval\n"
-               "                (played until it is within 0.5 points) and games per bonus\n"
+               "  --table       every machine at settings 1..6 played in the hall among its customers:\n"
+               "                payout rate with its 95%% interval (played until it is within 0.5\n"
+               "                points), that of players who stop every reel at the best moment\n"
+               "                (within 1.5 points), and games per bonus\n"
                "  --jobs J      processes playing the table's cells side by side (default 2)\n");
 }
 

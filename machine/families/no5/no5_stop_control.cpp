@@ -74,6 +74,35 @@ int RechooseBonusGameTable(const MachineModel& model, const MachineRecord& m, in
   return table;
 }
 
+// Would the reel, resting after n more symbols as the last of the spin, line up a bonus that no
+// role held grants? Sevens need the big bonus role; BARs or the JAC line a JAC stage role.
+bool StartsUngrantedBonus(const MachineModel& model, const MachineRecord& m, int reel, int n) {
+  MachineRecord probe = m;
+  probe.reelPos[reel] = model.symbolHeight * Mod21(TopStripIndex(model.symbolHeight, m.reelPos[reel]) - n);
+  probe.reelState[reel] = 0;
+  model.payout(model, probe);
+  bool big = probe.bigGames == kMarker && m.bigGames != kMarker && !(m.roleFlags & No5RoleBig);
+  bool stage = probe.jacWins == kMarker && m.jacWins != kMarker &&
+               !(m.roleFlags & (No5RoleRegular | No5RoleJac));
+  return big || stage;
+}
+
+// The tables as given let a few last stops complete a line nobody asked for: Regular table 8
+// holds three sevens on the middle line, Big tables 5 and 10 hold BARs, BonusGame tables 1, 4
+// and 5 hold sevens or BARs. The last reel then runs on to the next place its table allows
+// that lines up no such bonus, or failing that to the next place at all that does not.
+int AvoidUngrantedBonus(const MachineModel& model, const MachineRecord& m, int reel,
+                        uint32_t allowed, int top, int n) {
+  if (!StartsUngrantedBonus(model, m, reel, n)) return n;
+  for (int k = n + 1; k < kStripLength; ++k) {
+    if ((allowed & (1u << Mod21(top - k))) && !StartsUngrantedBonus(model, m, reel, k)) return k;
+  }
+  for (int k = 0; k < kStripLength; ++k) {
+    if (!StartsUngrantedBonus(model, m, reel, k)) return k;
+  }
+  return n;
+}
+
 }  // namespace
 
 int No5ServedRole(const MachineRecord& m) {
@@ -104,7 +133,9 @@ int No5StopControl(const MachineModel& model, MachineRecord& m, int reel) {
   const StopTableSet& tables = kNo5StopTableSets[set];
   int table = m.singleBonus >= 0 && m.singleBonus < tables.count ? m.singleBonus : 0;
   int top = TopStripIndex(model.symbolHeight, m.reelPos[reel]);
-  int n = SlideToAllowed(tables.tables[table].allowed[reel], top);
+  const uint32_t allowed = tables.tables[table].allowed[reel];
+  int n = SlideToAllowed(allowed, top);
+  if (m.jacWins <= 0 && stop == kReelCount) n = AvoidUngrantedBonus(model, m, reel, allowed, top, n);
   if (m.jacWins > 0) {  // the table decides the JAC game
     bool win = SymbolAfter(model, m, reel, RowMiddle, n, true) == No5SymbolJac;
     m.litLines = win ? LineMiddle : 0;
