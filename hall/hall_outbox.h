@@ -4,9 +4,11 @@
 
 #include <cstdint>
 
+#include "games/common/resource_ids.h"
+
 // Command identifiers of the two commands the hall posts to the main window.
-constexpr int CmdNotice = 40100;       // lParam: MAKELPARAM(string id, machine index)
-constexpr int CmdForcedLeave = 40101;  // lParam: the reason (4, closing time)
+constexpr int CmdNotice = ID_CMD_NOTICE;       // lParam: MAKELPARAM(string id, machine index)
+constexpr int CmdForcedLeave = ID_CMD_FORCED_LEAVE;  // lParam: the reason (4, closing time)
 
 // Reason of a forced leave at closing time.
 constexpr int kLeaveReasonClosing = 4;

@@ -2,17 +2,18 @@
 // purse or visit result can wrap around, whatever a long run brings.
 #include "hall/medal_exchange.h"
 
+#include "games/common/resource_ids.h"
 #include "hall/player_roster.h"
 #include "hall/player_slot.h"
 #include "hall/string_id.h"
 
 const ExchangeRow kExchangeTable[kExchangeRows] = {
-    {1301, 50, 1000},
-    {1302, 250, 5000},
-    {1303, 500, 10000},
+    {IDC_MEDALS_50, 50, 1000},
+    {IDC_MEDALS_250, 250, 5000},
+    {IDC_MEDALS_500, 500, 10000},
 };
 
-int ExchangeButton = 1301;
+int ExchangeButton = IDC_MEDALS_50;
 
 void ResetExchangeButton() { ExchangeButton = kExchangeTable[0].button; }
 

@@ -1,5 +1,6 @@
 // The looks of the info panel and of the hall machine's lamps, cut at start-up from the panel
 // picture (500), the tabs (508), the plates (507), the hall machine (513) and its lamps (515).
+#include "games/common/resource_ids.h"
 #include "presentation/panel_looks.h"
 #include "presentation/surfaces.h"
 
@@ -12,7 +13,7 @@ void Piece(const Surface& from, int sx, int sy, int w, int h, int dx, int dy) {
 }  // namespace
 
 bool BuildPanelParts(HINSTANCE instance) {
-  SourcePicture tabs(instance, 508);
+  SourcePicture tabs(instance, IDB_PANEL_PARTS);
   if (!tabs.ok()) return false;
   // P1-P4, 32 pixels each, in four looks of 26 rows: free, free and current, registered,
   // registered and current.
@@ -31,7 +32,7 @@ bool BuildPanelParts(HINSTANCE instance) {
 }
 
 bool BuildBoardParts(HINSTANCE instance) {
-  SourcePicture plates(instance, 507);
+  SourcePicture plates(instance, IDB_MACHINE_PLATES);
   if (!plates.ok()) return false;
   // Looks 0-15: each machine's plate as the board prints it, unlit; 16-31: lit.
   if (!BeginPart(MachinePlateLooks, panel::kPlateW, 32 * panel::kPlateH)) return false;

@@ -1,5 +1,6 @@
 // The palette, the memory contexts and every surface of the game: loading the DIBITMAP
 // resources, masked sprites, building everything once at start-up and freeing it at the end.
+#include "games/common/resource_ids.h"
 #include "presentation/surfaces.h"
 
 #include <cstring>
@@ -140,7 +141,7 @@ bool BuildAll(HWND mainWindow) {
   ScratchDC = CreateCompatibleDC(referenceDC);
   if (!PanelDC || !ScreenDC || !HallDC || !ScratchDC) return false;
 
-  GamePalette = CreateGamePalette(instance, 500);
+  GamePalette = CreateGamePalette(instance, IDB_PANEL);
   if (GamePalette == nullptr) return false;
 
   PanelSurface = CreateBlankSurface(referenceDC, 128, 432, GamePalette);
@@ -148,8 +149,8 @@ bool BuildAll(HWND mainWindow) {
   HallSurface = CreateBlankSurface(referenceDC, 672, 432, GamePalette);
   if (!Made(PanelSurface) || !Made(ScreenSurface) || !Made(HallSurface)) return false;
 
-  if (!Load(instance, 500, PanelPicture) || !Load(instance, 501, TitlePicture) ||
-      !Load(instance, 502, FacePicture)) {
+  if (!Load(instance, IDB_PANEL, PanelPicture) || !Load(instance, IDB_TITLE, TitlePicture) ||
+      !Load(instance, IDB_FACE, FacePicture)) {
     return false;
   }
 
@@ -169,18 +170,18 @@ bool BuildAll(HWND mainWindow) {
   CopyFace(FacePicture, ScratchDC);
 
   if (!BuildPanelParts(instance)) return false;
-  if (!Load(instance, 509, ButtonFaces) || !Load(instance, 510, SelectorFaces)) return false;
+  if (!Load(instance, IDB_PANEL_BUTTONS, ButtonFaces) || !Load(instance, IDB_SELECTORS, SelectorFaces)) return false;
   if (!BuildBoardParts(instance)) return false;
-  if (!Load(instance, 503, LargeDigits) || !Load(instance, 504, SmallDigits) ||
-      !Load(instance, 505, DayNames) || !Load(instance, 506, SmallDayNames) ||
-      !Load(instance, 512, WallAndFloor) || !Load(instance, 513, HallMachine) ||
-      !Load(instance, 514, HallPieces)) {
+  if (!Load(instance, IDB_LARGE_DIGITS, LargeDigits) || !Load(instance, IDB_SMALL_DIGITS, SmallDigits) ||
+      !Load(instance, IDB_DAY_NAMES, DayNames) || !Load(instance, IDB_SMALL_DAY_NAMES, SmallDayNames) ||
+      !Load(instance, IDB_WALL_AND_FLOOR, WallAndFloor) || !Load(instance, IDB_HALL_MACHINE, HallMachine) ||
+      !Load(instance, IDB_HALL_PIECES, HallPieces)) {
     return false;
   }
   if (!BuildHallLampParts(instance)) return false;
-  if (!Load(instance, 511, IslandEnds)) return false;
-  if (!LoadSprite(instance, 516, EmptyStool) || !LoadSprite(instance, 517, SeatedStool) ||
-      !LoadSprite(instance, 518, FloorBox) || !LoadSprite(instance, 519, ShelfBoxes)) {
+  if (!Load(instance, IDB_ISLAND_ENDS, IslandEnds)) return false;
+  if (!LoadSprite(instance, IDB_EMPTY_STOOL, EmptyStool) || !LoadSprite(instance, IDB_SEATED_STOOL, SeatedStool) ||
+      !LoadSprite(instance, IDB_FLOOR_BOX, FloorBox) || !LoadSprite(instance, IDB_SHELF_BOXES, ShelfBoxes)) {
     return false;
   }
   if (!BuildFaceParts(instance)) return false;

@@ -18,23 +18,23 @@ MenuPlan Plan(bool bar) {
   const MachineRecord* m = slot.machine;
   switch (slot.screen) {
     case ScreenHall:
-      plan.menuId = bar ? 302 : 311;
+      plan.menuId = bar ? IDM_HALL_BAR : IDM_HALL_POPUP;
       Remove(plan, CmdBackToMachine);
       break;
     case ScreenHallAway:
-      plan.menuId = bar ? 302 : 311;
+      plan.menuId = bar ? IDM_HALL_BAR : IDM_HALL_POPUP;
       Remove(plan, CmdSelectMachine);
       Remove(plan, CmdLeaveShop);
       break;
     case ScreenPlay:
-      plan.menuId = bar ? 303 : 312;
+      plan.menuId = bar ? IDM_PLAY_BAR : IDM_PLAY_POPUP;
       if (m != nullptr) {
         Check(plan, m->autoPlay == 1 ? CmdAuto : CmdManual);
         Check(plan, m->stopOrder == 1 ? CmdOrder132 : CmdOrder123);
       }
       break;
     default:
-      plan.menuId = bar ? 301 : 310;
+      plan.menuId = bar ? IDM_TITLE_BAR : IDM_TITLE_POPUP;
       if (bar) Check(plan, slot.shop == 1 ? CmdNightShop : CmdDayShop);
       break;
   }

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <string>
 
+#include "games/common/resource_ids.h"
 #include "games/e2e/e2e_steps.h"
 #include "games/e2e/lean_runs.h"
 #include "games/e2e/own_runs.h"
@@ -36,36 +37,36 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
   }
 
   auto bar = g.MenuBar();
-  Check(Checked(bar, 40301) && !Checked(bar, 40302), "title bar: the day shop is checked");
-  Check(Checked(bar, 40201) && !Checked(bar, 40202), "title bar: P1 is checked");
-  Check(Greyed(bar, 40500) && !Checked(bar, 40500), "title bar: no sound device greys sound");
-  Check(Checked(bar, 40501), "title bar: announce is checked");
-  Check(Has(bar, 40303) && Has(bar, 40305) && !Has(bar, 40306), "title bar: title items only");
+  Check(Checked(bar, ID_CMD_DAY_SHOP) && !Checked(bar, ID_CMD_NIGHT_SHOP), "title bar: the day shop is checked");
+  Check(Checked(bar, ID_CMD_SLOT_P1) && !Checked(bar, ID_CMD_SLOT_P2), "title bar: P1 is checked");
+  Check(Greyed(bar, ID_CMD_SOUND) && !Checked(bar, ID_CMD_SOUND), "title bar: no sound device greys sound");
+  Check(Checked(bar, ID_CMD_ANNOUNCE), "title bar: announce is checked");
+  Check(Has(bar, ID_CMD_ENTER_SHOP) && Has(bar, ID_CMD_EXIT) && !Has(bar, ID_CMD_PREV_MACHINE), "title bar: title items only");
   PostMessageW(g.Child(L"Kv4401Demo"), WM_RBUTTONDOWN, 0, MAKELPARAM(100, 100));
   auto popup = g.PopupMenu();
-  Check(Has(popup, 40303) && Has(popup, 40304) && Has(popup, 40305) && Has(popup, 40204),
+  Check(Has(popup, ID_CMD_ENTER_SHOP) && Has(popup, ID_CMD_PLAYERS) && Has(popup, ID_CMD_EXIT) && Has(popup, ID_CMD_SLOT_P4),
         "title popup: enter, players, exit, P1-P4");
-  Check(!Has(popup, 40301) && Greyed(popup, 40500) && Checked(popup, 40201),
+  Check(!Has(popup, ID_CMD_DAY_SHOP) && Greyed(popup, ID_CMD_SOUND) && Checked(popup, ID_CMD_SLOT_P1),
         "title popup: no shop items, sound greyed, P1 checked");
   g.EndPopup();
 
   HMENU before = g.MenuHandle();
-  Do(g, 40301);
+  Do(g, ID_CMD_DAY_SHOP);
   Check(g.MenuHandle() == before, "choosing the shop already chosen keeps the menu bar");
-  Do(g, 40302);
+  Do(g, ID_CMD_NIGHT_SHOP);
   bar = g.MenuBar();
-  Check(g.MenuHandle() != before && Checked(bar, 40302) && !Checked(bar, 40301),
+  Check(g.MenuHandle() != before && Checked(bar, ID_CMD_NIGHT_SHOP) && !Checked(bar, ID_CMD_DAY_SHOP),
         "the night shop is checked after choosing it");
-  Do(g, 40301);
+  Do(g, ID_CMD_DAY_SHOP);
 
-  g.Command(40303);
+  g.Command(ID_CMD_ENTER_SHOP);
   ExpectBox(g, L"ﾌﾟﾚｲﾔｰを登録して下さい。", IconWarn, IDOK, "entering without players");
 
   // The player dialog.
-  g.Command(40304);
+  g.Command(ID_CMD_PLAYERS);
   HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
   if (!Check(players != nullptr, "the player dialog opens")) return;
-  Check(!Enabled(players, 1504) && !Enabled(players, 1505) && Enabled(players, 1503),
+  Check(!Enabled(players, IDC_INSPECT) && !Enabled(players, IDC_DELETE) && Enabled(players, IDC_ENROL),
         "no players: only 登録 is enabled");
   RefusedEnrolment(g, players, L"", L"お名前を入力して下さい。", "empty name");
   RefusedEnrolment(g, players, L"Zoé", L"お名前に使えない文字が含まれています。\n別の文字で入力して下さい。",
@@ -75,7 +76,7 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
                    "a name over 22 bytes");
   Enrol(g, players, L"太郎");
   Check(ListLine(players, 0) == L"    \t太郎", "the list shows the new player");
-  Check(Enabled(players, 1504) && Enabled(players, 1505), "照会 and 削除 are enabled");
+  Check(Enabled(players, IDC_INSPECT) && Enabled(players, IDC_DELETE), "照会 and 削除 are enabled");
   RefusedEnrolment(g, players, L"太郎", L"この方は、既に登録して有ります。", "duplicate name");
   Enrol(g, players, kLongName);
   Check(ListLine(players, 1) == L"    \t" + kLongName, "a 22-byte name is kept whole (got \"%s\")",
@@ -84,14 +85,14 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
     Enrol(g, players, name);
   }
   Check(ListCount(players) == 8, "eight players are listed (got %d)", ListCount(players));
-  Check(!Enabled(players, 1503), "eight players disable 登録");
+  Check(!Enabled(players, IDC_ENROL), "eight players disable 登録");
   Check(LOWORD(SendMessageW(players, DM_GETDEFID, 0, 0)) == IDOK, "終了 becomes the default");
   SelectLine(players, 0);
-  g.Press(players, 1505);
+  g.Press(players, IDC_DELETE);
   ExpectBox(g, L"「太郎」さんを削除します。", IconWarn, IDOK, "delete question");
   WaitUntil([&] { return ListCount(players) == 7; }, 3000);
   Check(ListLine(players, 0) == L"    \t" + kLongName, "deletion moves the later players up");
-  Check(Enabled(players, 1503), "登録 is enabled again after a deletion");
+  Check(Enabled(players, IDC_ENROL), "登録 is enabled again after a deletion");
   g.Press(players, IDOK);
   g.WaitGone(players);
 
@@ -99,50 +100,50 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
   EnterAs(g, 0);
   CheckPanel(g, {10, 11, 12, 8, 14}, "hall");
   bar = g.MenuBar();
-  Check(!Has(bar, 40309) && Has(bar, 40308) && Has(bar, 40310), "hall bar lacks 台に戻る");
+  Check(!Has(bar, ID_CMD_BACK_TO_MACHINE) && Has(bar, ID_CMD_SELECT_MACHINE) && Has(bar, ID_CMD_LEAVE_SHOP), "hall bar lacks 台に戻る");
   PostMessageW(g.Child(L"Kv4401Hall"), WM_RBUTTONDOWN, 0, MAKELPARAM(50, 50));
   popup = g.PopupMenu();
-  Check(!Has(popup, 40309) && Has(popup, 40308) && Has(popup, 40310), "hall popup lacks 台に戻る");
+  Check(!Has(popup, ID_CMD_BACK_TO_MACHINE) && Has(popup, ID_CMD_SELECT_MACHINE) && Has(popup, ID_CMD_LEAVE_SHOP), "hall popup lacks 台に戻る");
   g.EndPopup();
-  Do(g, 40307);  // cursor 0 -> 1, a customer's machine
-  g.Command(40308);
+  Do(g, ID_CMD_NEXT_MACHINE);  // cursor 0 -> 1, a customer's machine
+  g.Command(ID_CMD_SELECT_MACHINE);
   ExpectBox(g, L"他のお客さまが、ご遊技中です。", IconWarn, IDOK, "a customer's machine");
-  Do(g, 40306);
-  Do(g, 40306);  // 1 -> 0 -> 15
-  g.Command(40308);
+  Do(g, ID_CMD_PREV_MACHINE);
+  Do(g, ID_CMD_PREV_MACHINE);  // 1 -> 0 -> 15
+  g.Command(ID_CMD_SELECT_MACHINE);
   CheckScreen(g, L"Kv4401Play", "seated");
   CheckPanel(g, {6, 15, 16, 8, 17}, "play");
   bar = g.MenuBar();
-  Check(Checked(bar, 40401) && Checked(bar, 40404) && !Checked(bar, 40402),
+  Check(Checked(bar, ID_CMD_MANUAL) && Checked(bar, ID_CMD_ORDER_123) && !Checked(bar, ID_CMD_AUTO),
         "play bar: manual and 1-2-3 are checked");
   before = g.MenuHandle();
-  Do(g, 40402);
+  Do(g, ID_CMD_AUTO);
   bar = g.MenuBar();
-  Check(Checked(bar, 40402) && !Checked(bar, 40401), "play bar: automatic after choosing it");
+  Check(Checked(bar, ID_CMD_AUTO) && !Checked(bar, ID_CMD_MANUAL), "play bar: automatic after choosing it");
   before = g.MenuHandle();
-  Do(g, 40402);
+  Do(g, ID_CMD_AUTO);
   Check(g.MenuHandle() == before, "choosing the play mode already set keeps the menu bar");
-  Do(g, 40401);
+  Do(g, ID_CMD_MANUAL);
   PostMessageW(g.Child(L"Kv4401Play"), WM_RBUTTONDOWN, 0, MAKELPARAM(50, 50));
   popup = g.PopupMenu();
-  Check(Has(popup, 40311) && Has(popup, 40313) && Checked(popup, 40401) && Checked(popup, 40404),
+  Check(Has(popup, ID_CMD_EXCHANGE) && Has(popup, ID_CMD_STOP_PLAYING) && Checked(popup, ID_CMD_MANUAL) && Checked(popup, ID_CMD_ORDER_123),
         "play popup: exchange, stop, mode and order checked");
   g.EndPopup();
-  Do(g, 40312);
+  Do(g, ID_CMD_HALL_VIEW);
   CheckScreen(g, L"Kv4401Hall", "looking at the hall");
   CheckPanel(g, {10, 11, 13, 8}, "hall away");
   bar = g.MenuBar();
-  Check(Has(bar, 40309) && !Has(bar, 40308) && !Has(bar, 40310),
+  Check(Has(bar, ID_CMD_BACK_TO_MACHINE) && !Has(bar, ID_CMD_SELECT_MACHINE) && !Has(bar, ID_CMD_LEAVE_SHOP),
         "away bar: 台に戻る without 台の選択 and お店を出る");
-  Do(g, 40309);
+  Do(g, ID_CMD_BACK_TO_MACHINE);
   CheckScreen(g, L"Kv4401Play", "back at the machine");
 
   // P2 enters and finds machine 15 taken by P1, then sits at 0.
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P2);
   CheckScreen(g, L"Kv4401Demo", "P2's title");
   bar = g.MenuBar();
-  Check(Checked(bar, 40202) && !Checked(bar, 40201), "P2 is checked");
-  g.Command(40303);
+  Check(Checked(bar, ID_CMD_SLOT_P2) && !Checked(bar, ID_CMD_SLOT_P1), "P2 is checked");
+  g.Command(ID_CMD_ENTER_SHOP);
   HWND choice = g.WaitDialog(L"ﾌﾟﾚｲﾔｰ選択");
   if (Check(choice != nullptr, "P2's player choice opens")) {
     Check(!Enabled(choice, IDOK), "選択 is disabled for the player already in the hall");
@@ -150,24 +151,24 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
     g.WaitGone(choice);
   }
   EnterAs(g, 1);
-  Do(g, 40306);  // 0 -> 15
-  g.Command(40308);
+  Do(g, ID_CMD_PREV_MACHINE);  // 0 -> 15
+  g.Command(ID_CMD_SELECT_MACHINE);
   ExpectBox(g, L"他のお客さまが、ご遊技中です。", IconWarn, IDOK, "P1's machine");
-  Do(g, 40307);  // 15 -> 0
-  g.Command(40308);
+  Do(g, ID_CMD_NEXT_MACHINE);  // 15 -> 0
+  g.Command(ID_CMD_SELECT_MACHINE);
   CheckScreen(g, L"Kv4401Play", "P2 seated");
 
-  g.Command(40600);
+  g.Command(ID_CMD_HIGH_SCORES);
   HWND scores = g.WaitDialog(L"ﾊｲｽｺｱ");
   if (Check(scores != nullptr, "the high scores open")) {
-    Check(g.ItemText(scores, 1001) == L"06/01" && g.ItemText(scores, 1002) == L"チャンピオン" &&
-              g.ItemText(scores, 1003) == L"12,345",
-          "high score place 1 (got \"%s\")", ToUtf8(g.ItemText(scores, 1003)).c_str());
-    Check(g.ItemText(scores, 1006) == L"0", "an empty place shows 0");
+    Check(g.ItemText(scores, IDC_FIELD_1) == L"06/01" && g.ItemText(scores, IDC_FIELD_2) == L"チャンピオン" &&
+              g.ItemText(scores, IDC_FIELD_3) == L"12,345",
+          "high score place 1 (got \"%s\")", ToUtf8(g.ItemText(scores, IDC_FIELD_3)).c_str());
+    Check(g.ItemText(scores, IDC_FIELD_6) == L"0", "an empty place shows 0");
     g.Press(scores, IDOK);
     g.WaitGone(scores);
   }
-  g.Command(40701);
+  g.Command(ID_CMD_VERSION);
   HWND version = g.WaitDialog(L"ﾊﾞｰｼﾞｮﾝ情報");
   if (Check(version != nullptr, "the version box opens")) {
     g.Press(version, IDOK);
@@ -179,12 +180,12 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
   ExpectBox(g, L"「" + kLongName + L"」さん\n止めますか。", IconAsk, IDCANCEL, "closing: P1");
   Check(!WaitSignalled(g.process(), 500), "Cancel keeps the game running");
   bar = g.MenuBar();
-  Check(Checked(bar, 40201), "Cancel leaves P1 current");
+  Check(Checked(bar, ID_CMD_SLOT_P1), "Cancel leaves P1 current");
   CheckScreen(g, L"Kv4401Play", "after Cancel");
 
   // P2 buys medals; then the Windows session ends with both seated. The save at once gives the
   // medals back as a cash-out would and closes both visits: no seat is left holding them.
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P2);
   Exchange50(g, "P2's medals");
   std::printf("  the session ends\n");
   DWORD_PTR result = 0;
@@ -216,21 +217,21 @@ void RunMain(GameSession& g, const std::wstring& exe, const std::wstring& probe)
 
 void RunVisit(GameSession& g) {
   EnterAs(g, 0);
-  g.Command(40308);
+  g.Command(ID_CMD_SELECT_MACHINE);
   CheckScreen(g, L"Kv4401Play", "seated at machine 0");
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "the exchange opens")) return;
-  Check(Trim(g.ItemText(exchange, 1001)) == L"10,000", "the purse shows 10,000");
-  Check(IsDlgButtonChecked(exchange, 1301) == BST_CHECKED, "50 medals are preselected");
+  Check(Trim(g.ItemText(exchange, IDC_FIELD_1)) == L"10,000", "the purse shows 10,000");
+  Check(IsDlgButtonChecked(exchange, IDC_MEDALS_50) == BST_CHECKED, "50 medals are preselected");
   g.Press(exchange, IDOK);
   g.WaitGone(exchange);
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "the exchange opens again")) return;
-  Check(Trim(g.ItemText(exchange, 1001)) == L"9,000", "the purse shows 9,000");
-  SendDlgItemMessageW(exchange, 1301, BM_SETCHECK, BST_UNCHECKED, 0);
-  SendDlgItemMessageW(exchange, 1303, BM_SETCHECK, BST_CHECKED, 0);
+  Check(Trim(g.ItemText(exchange, IDC_FIELD_1)) == L"9,000", "the purse shows 9,000");
+  SendDlgItemMessageW(exchange, IDC_MEDALS_50, BM_SETCHECK, BST_UNCHECKED, 0);
+  SendDlgItemMessageW(exchange, IDC_MEDALS_500, BM_SETCHECK, BST_CHECKED, 0);
   g.Press(exchange, IDOK);
   ExpectBox(g, L"お金が足りません。", IconWarn, IDOK, "short purse");
   Check(IsWindowVisible(exchange) != FALSE, "the exchange stays open");
@@ -238,19 +239,19 @@ void RunVisit(GameSession& g) {
   g.WaitGone(exchange);
 
   const std::wstring who = L"「" + kLongName + L"」さん\n";
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "stop playing");
   ExpectBox(g, who + L"メダル 50枚で 600円と、余り 2枚でした。", IconInfo, IDOK, "cash-out");
   CheckScreen(g, L"Kv4401Hall", "after standing up");
-  g.Command(40310);
+  g.Command(ID_CMD_LEAVE_SHOP);
   ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "farewell");
   CheckScreen(g, L"Kv4401Demo", "after leaving");
 
   EnterAs(g, 0);
-  g.Command(40308);
+  g.Command(ID_CMD_SELECT_MACHINE);
   CheckScreen(g, L"Kv4401Play", "seated again");
   // Closing with P1 seated and P2 walking the hall, OK throughout.
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P2);
   EnterAs(g, 1);
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "closing: question");
@@ -278,20 +279,20 @@ void RunVisit(GameSession& g) {
 }
 
 void RunRestart(GameSession& g, const ShopRecord& before) {
-  g.Command(40304);
+  g.Command(ID_CMD_PLAYERS);
   HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
   if (Check(players != nullptr, "the player dialog opens after a restart")) {
     Check(ListCount(players) == 7 && ListLine(players, 0) == L"    \t" + kLongName,
           "the players survive a restart");
     SelectLine(players, 0);
-    g.Press(players, 1504);
+    g.Press(players, IDC_INSPECT);
     HWND info = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの照会");
     if (Check(info != nullptr, "the player information opens")) {
-      Check(Trim(g.ItemText(info, 1003)) == L"9,600", "the purse survives (got \"%s\")",
-            ToUtf8(g.ItemText(info, 1003)).c_str());
-      Check(g.ItemText(info, 1004) == L" 0", "win rate \" 0\" after one loss");
-      Check(g.ItemText(info, 1002) == L"****", "not in the hall");
-      Check(g.ItemText(info, 1012) == L"" && g.ItemText(info, 1016) == L"負け",
+      Check(Trim(g.ItemText(info, IDC_FIELD_3)) == L"9,600", "the purse survives (got \"%s\")",
+            ToUtf8(g.ItemText(info, IDC_FIELD_3)).c_str());
+      Check(g.ItemText(info, IDC_FIELD_4) == L" 0", "win rate \" 0\" after one loss");
+      Check(g.ItemText(info, IDC_FIELD_2) == L"****", "not in the hall");
+      Check(g.ItemText(info, IDC_FIELD_12) == L"" && g.ItemText(info, IDC_FIELD_16) == L"負け",
             "history: an even visit, then a loss");
       g.Press(info, IDOK);
       g.WaitGone(info);
@@ -299,10 +300,10 @@ void RunRestart(GameSession& g, const ShopRecord& before) {
     g.Press(players, IDOK);
     g.WaitGone(players);
   }
-  g.Command(40600);
+  g.Command(ID_CMD_HIGH_SCORES);
   HWND scores = g.WaitDialog(L"ﾊｲｽｺｱ");
   if (Check(scores != nullptr, "the high scores open after a restart")) {
-    Check(g.ItemText(scores, 1003) == L"12,345", "the high score survives");
+    Check(g.ItemText(scores, IDC_FIELD_3) == L"12,345", "the high score survives");
     g.Press(scores, IDOK);
     g.WaitGone(scores);
   }
@@ -323,12 +324,12 @@ void RunRestart(GameSession& g, const ShopRecord& before) {
 
 void RunClosed(GameSession& g) {
   auto bar = g.MenuBar();
-  Check(Checked(bar, 40302), "before 10:00 the slot starts in the night shop");
-  Do(g, 40301);
+  Check(Checked(bar, ID_CMD_NIGHT_SHOP), "before 10:00 the slot starts in the night shop");
+  Do(g, ID_CMD_DAY_SHOP);
   int refusals = 0;
   HWND choice = nullptr;
   WaitUntil([&] {
-    g.Command(40303);
+    g.Command(ID_CMD_ENTER_SHOP);
     HWND box = g.WaitMessageBox(1500);
     if (box != nullptr) {
       if (refusals == 0) {
@@ -343,15 +344,15 @@ void RunClosed(GameSession& g) {
     }
     choice = g.WaitDialog(L"ﾌﾟﾚｲﾔｰ選択", 1000);
     return choice != nullptr;
-  }, 40000);
+  }, ID_CMD_HELP_KEY);
   Check(refusals > 0, "entry 10 was shown at 9:59");
   if (Check(choice != nullptr, "after 10:00 the day shop lets the player choose")) {
     g.Press(choice, IDCANCEL);
     g.WaitGone(choice);
     CheckScreen(g, L"Kv4401Demo", "cancelled choice");
   }
-  Do(g, 40302);
-  g.Command(40303);
+  Do(g, ID_CMD_NIGHT_SHOP);
+  g.Command(ID_CMD_ENTER_SHOP);
   ExpectBox(g, L"【夜のお店】の営業時間は、２２時～１０時です。", IconWarn, IDOK,
             "the night shop after 10:00");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
@@ -360,12 +361,12 @@ void RunClosed(GameSession& g) {
 
 void RunShots(GameSession& g) {
   Shot("title");
-  HWND players = ShotDialog(g, 40304, L"ﾌﾟﾚｲﾔｰの情報", "dialog-401-players-empty");
+  HWND players = ShotDialog(g, ID_CMD_PLAYERS, L"ﾌﾟﾚｲﾔｰの情報", "dialog-401-players-empty");
   if (players == nullptr) return;
-  g.Press(players, 1503);
+  g.Press(players, IDC_ENROL);
   HWND enrol = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの登録");
   if (enrol != nullptr) {
-    SetDlgItemTextW(enrol, 1101, kLongName.c_str());
+    SetDlgItemTextW(enrol, IDC_NAME_EDIT, kLongName.c_str());
     Shot("dialog-402-enrol");
     g.Press(enrol, IDOK);
     g.WaitGone(enrol);
@@ -373,7 +374,7 @@ void RunShots(GameSession& g) {
   Enrol(g, players, L"花子");
   Shot("dialog-401-players");
   SelectLine(players, 0);
-  g.Press(players, 1504);
+  g.Press(players, IDC_INSPECT);
   HWND info = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの照会");
   if (info != nullptr) {
     Shot("dialog-403-player");
@@ -382,40 +383,40 @@ void RunShots(GameSession& g) {
   }
   g.Press(players, IDOK);
   g.WaitGone(players);
-  HWND choice = ShotDialog(g, 40303, L"ﾌﾟﾚｲﾔｰ選択", "dialog-404-choice");
+  HWND choice = ShotDialog(g, ID_CMD_ENTER_SHOP, L"ﾌﾟﾚｲﾔｰ選択", "dialog-404-choice");
   if (choice == nullptr) return;
   g.Press(choice, IDOK);
   g.WaitGone(choice);
   Sleep(1000);
   Shot("hall");
-  g.Command(40307);
-  g.Command(40308);
+  g.Command(ID_CMD_NEXT_MACHINE);
+  g.Command(ID_CMD_SELECT_MACHINE);
   HWND box = g.WaitMessageBox();
   if (box != nullptr) {
     Shot("message-machine-taken");
     g.Press(box, IDOK);
     g.WaitGone(box);
   }
-  g.Command(40306);
-  g.Command(40308);
+  g.Command(ID_CMD_PREV_MACHINE);
+  g.Command(ID_CMD_SELECT_MACHINE);
   Sleep(1000);
   Shot("play");
-  HWND exchange = ShotDialog(g, 40311, L"メダル交換", "dialog-406-exchange");
+  HWND exchange = ShotDialog(g, ID_CMD_EXCHANGE, L"メダル交換", "dialog-406-exchange");
   if (exchange != nullptr) {
     g.Press(exchange, IDOK);
     g.WaitGone(exchange);
   }
-  HWND scores = ShotDialog(g, 40600, L"ﾊｲｽｺｱ", "dialog-405-high-scores");
+  HWND scores = ShotDialog(g, ID_CMD_HIGH_SCORES, L"ﾊｲｽｺｱ", "dialog-405-high-scores");
   if (scores != nullptr) {
     g.Press(scores, IDOK);
     g.WaitGone(scores);
   }
-  HWND version = ShotDialog(g, 40701, L"ﾊﾞｰｼﾞｮﾝ情報", "dialog-407-version");
+  HWND version = ShotDialog(g, ID_CMD_VERSION, L"ﾊﾞｰｼﾞｮﾝ情報", "dialog-407-version");
   if (version != nullptr) {
     g.Press(version, IDOK);
     g.WaitGone(version);
   }
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   box = g.WaitMessageBox();
   if (box != nullptr) {
     Shot("message-stop-question");
@@ -441,14 +442,14 @@ void RunNightShot(GameSession& g) {
   EnterAs(g, 0);
   Sleep(1500);
   Shot("hall-night");
-  Do(g, 40306);
+  Do(g, ID_CMD_PREV_MACHINE);
   Sleep(1500);
   Shot("hall-night-machine-15");
 }
 
 // Ten minutes of the hall screen for the tick statistics: one player walks in and stays.
 void RunHallTenMinutes(GameSession& g) {
-  g.Command(40304);
+  g.Command(ID_CMD_PLAYERS);
   HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
   if (players == nullptr) return;
   Enrol(g, players, L"花子");

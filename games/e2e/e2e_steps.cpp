@@ -1,5 +1,6 @@
 // The steps every end-to-end run of a game shares: answering boxes, reading menus, lists and
 // panels, enrolling and entering players, preparing the hall file and asking for screenshots.
+#include "games/common/resource_ids.h"
 #include "games/e2e/e2e_steps.h"
 
 #include <cstdio>
@@ -97,21 +98,21 @@ void CheckScreen(GameSession& g, const wchar_t* visibleClass, const char* what) 
 
 std::wstring ListLine(HWND dialog, int index) {
   wchar_t line[256] = L"";
-  if (SendDlgItemMessageW(dialog, 1201, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) < 255) {
-    SendDlgItemMessageW(dialog, 1201, LB_GETTEXT, static_cast<WPARAM>(index),
+  if (SendDlgItemMessageW(dialog, IDC_PLAYER_LIST, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) < 255) {
+    SendDlgItemMessageW(dialog, IDC_PLAYER_LIST, LB_GETTEXT, static_cast<WPARAM>(index),
                         reinterpret_cast<LPARAM>(line));
   }
   return line;
 }
 
 int ListCount(HWND dialog) {
-  return static_cast<int>(SendDlgItemMessageW(dialog, 1201, LB_GETCOUNT, 0, 0));
+  return static_cast<int>(SendDlgItemMessageW(dialog, IDC_PLAYER_LIST, LB_GETCOUNT, 0, 0));
 }
 
 void SelectLine(HWND dialog, int index) {
-  SendDlgItemMessageW(dialog, 1201, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1201, LBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, 1201)));
+  SendDlgItemMessageW(dialog, IDC_PLAYER_LIST, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAYER_LIST, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PLAYER_LIST)));
 }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -124,10 +125,10 @@ std::wstring Trim(const std::wstring& s) {
 // Enrols a name through dialog 402 from the open player dialog; the dialog is left for the
 // caller when the name is refused.
 HWND OpenEnrolment(GameSession& g, HWND players, const std::wstring& name) {
-  g.Press(players, 1503);
+  g.Press(players, IDC_ENROL);
   HWND enrol = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの登録");
   if (!Check(enrol != nullptr, "the enrolment dialog opens")) return nullptr;
-  SetDlgItemTextW(enrol, 1101, name.c_str());
+  SetDlgItemTextW(enrol, IDC_NAME_EDIT, name.c_str());
   g.Press(enrol, IDOK);
   return enrol;
 }
@@ -234,7 +235,7 @@ const PlayerRecord* FindRecord(const std::wstring& name) {
 }
 
 void EnterAs(GameSession& g, int line) {
-  g.Command(40303);
+  g.Command(ID_CMD_ENTER_SHOP);
   HWND choice = g.WaitDialog(L"ﾌﾟﾚｲﾔｰ選択");
   if (!Check(choice != nullptr, "the player choice opens")) return;
   SelectLine(choice, line);
@@ -246,8 +247,8 @@ void EnterAs(GameSession& g, int line) {
 
 void SitAt(GameSession& g, int machine, const char* what) {
   // The hall cursor starts at machine 0; FORE walks back from there.
-  for (int i = 0; i < (16 - machine) % 16; ++i) Do(g, 40306);
-  g.Command(40308);
+  for (int i = 0; i < (16 - machine) % 16; ++i) Do(g, ID_CMD_PREV_MACHINE);
+  g.Command(ID_CMD_SELECT_MACHINE);
   CheckScreen(g, L"Kv4401Play", what);
 }
 
@@ -274,25 +275,25 @@ std::wstring TakeBox(GameSession& g, int icon, const char* what) {
 }
 
 void Exchange50(GameSession& g, const char* what) {
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return;
-  Check(IsDlgButtonChecked(exchange, 1301) == BST_CHECKED, "%s: 50 medals are preselected", what);
+  Check(IsDlgButtonChecked(exchange, IDC_MEDALS_50) == BST_CHECKED, "%s: 50 medals are preselected", what);
   g.Press(exchange, IDOK);
   Check(g.WaitGone(exchange), "%s: the exchange closes", what);
 }
 
-HWND NoticeDialog(const GameSession& g) { return g.DialogWithItem(1001); }
+HWND NoticeDialog(const GameSession& g) { return g.DialogWithItem(IDC_FIELD_1); }
 
 void CheckNoticeShown(GameSession& g, const std::wstring& text, const char* what, int ms) {
   HWND notice = nullptr;
   bool shown = WaitUntil([&] {
     notice = NoticeDialog(g);
-    return notice != nullptr && IsWindowVisible(notice) && g.ItemText(notice, 1001) == text;
+    return notice != nullptr && IsWindowVisible(notice) && g.ItemText(notice, IDC_FIELD_1) == text;
   }, ms);
   if (!Check(shown, "%s: the notice appears", what)) return;
-  Check(g.ItemText(notice, 1001) == text, "%s: the notice says \"%s\" (got \"%s\")", what,
-        ToUtf8(text).c_str(), ToUtf8(g.ItemText(notice, 1001)).c_str());
+  Check(g.ItemText(notice, IDC_FIELD_1) == text, "%s: the notice says \"%s\" (got \"%s\")", what,
+        ToUtf8(text).c_str(), ToUtf8(g.ItemText(notice, IDC_FIELD_1)).c_str());
   RECT m, d;
   GetWindowRect(g.Main(), &m);
   GetWindowRect(notice, &d);

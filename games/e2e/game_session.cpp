@@ -1,5 +1,6 @@
 // Driving a game from outside: windows found by class and process, commands posted, boxes and
 // dialogs answered with their own buttons, menus read through the probe.
+#include "games/common/resource_ids.h"
 #include "games/e2e/game_session.h"
 
 #include <cstdio>
@@ -30,7 +31,7 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM lParam) {
     return FALSE;
   }
   // A message box has its text in the static control 0xFFFF; the notice dialog has 1001.
-  bool box = GetDlgItem(window, 0xFFFF) != nullptr && GetDlgItem(window, 1001) == nullptr;
+  bool box = GetDlgItem(window, 0xFFFF) != nullptr && GetDlgItem(window, IDC_FIELD_1) == nullptr;
   if (d.messageBox) {
     if (!box) return TRUE;
   } else {
@@ -112,7 +113,7 @@ bool GameSession::Start() {
   // greyed (none). Reading menus before then would see the plain one.
   return WaitUntil([&] {
     std::vector<MenuItemState> bar = MenuBar();
-    const MenuItemState* sound = FindItem(bar, 40500);
+    const MenuItemState* sound = FindItem(bar, ID_CMD_SOUND);
     return sound != nullptr && (sound->flags & (MF_CHECKED | MF_GRAYED)) != 0;
   }, 10000);
 }

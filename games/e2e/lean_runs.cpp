@@ -1,6 +1,7 @@
 // The lean runs of any game, read through its description: start-up and the refusal of a
 // second copy, a visit on its face with the keypad and automatic play, and the shared player
 // file with game No.1 in both directions.
+#include "games/common/resource_ids.h"
 #include "games/e2e/lean_runs.h"
 
 #include <cstdio>
@@ -38,7 +39,7 @@ bool TakeCashOut(GameSession& g, const std::wstring& who, int ms) {
 bool SitAndBuyMedals(GameSession& g, const char* what) {
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, what);
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return false;
   g.Press(exchange, IDOK);
@@ -100,9 +101,9 @@ void RunStart(GameSession& g, const std::wstring& exe, const std::wstring& probe
   CheckPanel(g, {5, 7, 8, 9}, "title");
   SecondCopyRefused(exe, probe, GameTitle(), "a second copy of the game");
   auto bar = g.MenuBar();
-  Check(Checked(bar, 40301) && Has(bar, 40303) && Has(bar, 40305), "title bar: shop and game items");
+  Check(Checked(bar, ID_CMD_DAY_SHOP) && Has(bar, ID_CMD_ENTER_SHOP) && Has(bar, ID_CMD_EXIT), "title bar: shop and game items");
   // A player enrols, enters the shop and sits down.
-  g.Command(40304);
+  g.Command(ID_CMD_PLAYERS);
   HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
   if (Check(players != nullptr, "the player dialog opens")) {
     Enrol(g, players, kPlayer);
@@ -112,12 +113,12 @@ void RunStart(GameSession& g, const std::wstring& exe, const std::wstring& probe
   }
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "the new player sits down");
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   const std::wstring who = L"「" + kPlayer + L"」さん\n";
   ExpectBox(g, who + L"止めますか。", IconAsk, IDOK, "stop playing");
   TakeCashOut(g, who, 1500);  // nothing was bought: there may be nothing to cash
   CheckScreen(g, L"Kv4401Hall", "after standing up");
-  g.Command(40310);
+  g.Command(ID_CMD_LEAVE_SHOP);
   ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "farewell");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   int code = g.WaitExit();
@@ -165,11 +166,11 @@ void RunFace(GameSession& g, const std::wstring& exe) {
         "after the game: every lamp and display shows one of its looks (off:%s)", off.c_str());
 
   // Automatic play works the controls on its own.
-  Do(g, 40402);
+  Do(g, ID_CMD_AUTO);
   Check(WaitUntil([&] { return face.ReelsMove(); }, 15000), "automatic play starts a game");
   Check(WaitUntil([&] { return !face.ReelsMove(); }, 20000), "automatic play stops the reels");
   Check(WaitUntil([&] { return face.ReelsMove(); }, 20000), "automatic play goes on");
-  Do(g, 40401);
+  Do(g, ID_CMD_MANUAL);
   if (!shotsDir.empty()) Shot("lean-face");
   CloseSeated(g, kPlayer);
 }
@@ -194,17 +195,17 @@ void RunFamily(GameSession& g, const std::wstring& exe, const std::wstring& prob
 
   GameSession again(exe, probe);
   if (!Check(again.Start(), "the game starts again")) return;
-  again.Command(40304);
+  again.Command(ID_CMD_PLAYERS);
   HWND players = again.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
   if (Check(players != nullptr, "the player dialog opens")) {
     SelectLine(players, 0);
-    again.Press(players, 1504);
+    again.Press(players, IDC_INSPECT);
     HWND info = again.WaitDialog(L"ﾌﾟﾚｲﾔｰの照会");
     if (Check(info != nullptr, "the player information opens")) {
       wchar_t want[32];
       std::swprintf(want, 32, L"%d,%03d", purse / 1000, purse % 1000);
-      Check(Trim(again.ItemText(info, 1003)) == want, "the purse left by game No.1 (got \"%s\")",
-            ToUtf8(again.ItemText(info, 1003)).c_str());
+      Check(Trim(again.ItemText(info, IDC_FIELD_3)) == want, "the purse left by game No.1 (got \"%s\")",
+            ToUtf8(again.ItemText(info, IDC_FIELD_3)).c_str());
       again.Press(info, IDOK);
       again.WaitGone(info);
     }

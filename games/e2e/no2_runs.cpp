@@ -1,6 +1,7 @@
 // End-to-end runs of the Vexamira and Brakolo: their three displays, spin gauge, top picture
 // and lamps read back from the screen against the looks of the game's own bitmaps in known
 // states, the band of the hall machine, and the sound item with a sound device.
+#include "games/common/resource_ids.h"
 #include "games/e2e/no2_runs.h"
 
 #include <cstdio>
@@ -181,7 +182,7 @@ bool GameOver(const No2Face& face) {
 }
 
 void ExchangeMedals(GameSession& g, const char* what) {
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return;
   g.Press(exchange, IDOK);
@@ -190,7 +191,7 @@ void ExchangeMedals(GameSession& g, const char* what) {
 
 // Stands up from the machine, answering the question and the cash-out if there is one.
 void StandUp(GameSession& g, const char* what) {
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   ExpectBox(g, L"「" + kPlayer + L"」さん\n止めますか。", IconAsk, IDOK, what);
   HWND box = g.WaitMessageBox(2000);
   if (box != nullptr) {
@@ -208,7 +209,7 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "seated");
   auto bar = g.MenuBar();
-  Check(Greyed(bar, 40500) && !Checked(bar, 40500), "no sound device: the sound item is greyed");
+  Check(Greyed(bar, ID_CMD_SOUND) && !Checked(bar, ID_CMD_SOUND), "no sound device: the sound item is greyed");
 
   Check(face.Until([&] {
     return face.Display(0) == "--" && face.Display(1) == " 0" && face.Display(2) == " 0" &&
@@ -295,10 +296,10 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   Picture view;
   auto band = [&] { return CapturePlayWindow(hall, view) ? face.ref.HallLookAt(view, bands, bandX, bandY) : -2; };
   Check(WaitUntil([&] { return band() == 0; }, 3000), "the hall: a free machine's band is dark (look %d)", band());
-  Do(g, 40307);
+  Do(g, ID_CMD_NEXT_MACHINE);
   Check(WaitUntil([&] { return band() == 2; }, 3000), "the hall: a customer's machine shows its band lit (look %d)",
         band());
-  Do(g, 40307);
+  Do(g, ID_CMD_NEXT_MACHINE);
   bool seen2 = false, seen3 = false;
   WaitUntil([&] {
     int look = band();
@@ -308,8 +309,8 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   }, 4000);
   Check(seen2 && seen3, "the hall: a customer's big bonus flashes the band");
   if (!shotsDir.empty() && WaitUntil([&] { return band() == 3; }, 2000)) ShotNow("no2-hall-band");
-  Do(g, 40306);
-  Do(g, 40306);
+  Do(g, ID_CMD_PREV_MACHINE);
+  Do(g, ID_CMD_PREV_MACHINE);
 
   // A big bonus: its general games on the bonus counter, the top picture flashing.
   SitAt(g, kBigMachine, "seated at the big bonus");
@@ -318,7 +319,7 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   Check(face.Alternates([&] { return face.Look(face.top); }, 0, 1, 3000), "big bonus: the top picture flashes");
   Shoot(face, [&] { return face.Look(face.top) == 1; }, "no2-big-bonus");
   // The player looks at the hall: the own machine stands there like an empty one, flashing.
-  Do(g, 40312);
+  Do(g, ID_CMD_HALL_VIEW);
   CheckScreen(g, L"Kv4401Hall", "looking at the hall");
   seen2 = seen3 = false;
   bool seen1 = false;
@@ -329,13 +330,13 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
     return seen1;
   }, 4000);
   Check(seen1 && !seen2, "the own machine, its player away: the band flashes as an empty machine's");
-  Do(g, 40309);
+  Do(g, ID_CMD_BACK_TO_MACHINE);
   CheckScreen(g, L"Kv4401Play", "back at the machine");
   StandUp(g, "standing up from the big bonus");
 
   // A JAC stage inside a big bonus: the counter shows the wins left.
-  g.Command(40306);
-  g.Command(40308);
+  g.Command(ID_CMD_PREV_MACHINE);
+  g.Command(ID_CMD_SELECT_MACHINE);
   CheckScreen(g, L"Kv4401Play", "seated at the JAC stage");
   Check(face.Until([&] { return face.Display(0) == " 4"; }, 5000), "JAC stage: the counter shows 4 (got \"%s\")",
         face.Display(0).c_str());
@@ -349,7 +350,7 @@ void RunSound(GameSession& g, const std::wstring& exe) {
   No2Face face;
   if (!face.Attach(g, exe)) return;
   auto bar = g.MenuBar();
-  Check(!Greyed(bar, 40500) && Checked(bar, 40500), "with a sound device: the sound item is on");
+  Check(!Greyed(bar, ID_CMD_SOUND) && Checked(bar, ID_CMD_SOUND), "with a sound device: the sound item is on");
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "seated with sound");
   ExchangeMedals(g, "medals with sound");
@@ -358,12 +359,12 @@ void RunSound(GameSession& g, const std::wstring& exe) {
   Check(face.Until([&] { return face.LitBits(face.stops) == 7; }, 8000), "with sound: the reels spin");
   Check(StopReels(g, face) && face.Until([&] { return GameOver(face) && face.Number(2) > 0; }, 15000),
         "with sound: the win is paid");
-  Do(g, 40500);
+  Do(g, ID_CMD_SOUND);
   bar = g.MenuBar();
-  Check(!Greyed(bar, 40500) && !Checked(bar, 40500), "sound off: the item is unchecked");
-  Do(g, 40500);
+  Check(!Greyed(bar, ID_CMD_SOUND) && !Checked(bar, ID_CMD_SOUND), "sound off: the item is unchecked");
+  Do(g, ID_CMD_SOUND);
   bar = g.MenuBar();
-  Check(Checked(bar, 40500), "sound on again: the item is checked");
+  Check(Checked(bar, ID_CMD_SOUND), "sound on again: the item is checked");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   Check(AnswerBoxesUntilExit(g) == 0, "the game ends");
 }

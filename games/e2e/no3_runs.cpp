@@ -1,6 +1,7 @@
 // The Tarnolet 3's own end-to-end run, read back from the screen: its hall lamps, the bet
 // button blinking while credited medals wait, the START lamp, the dark flash of a winning line,
 // and the dark reels with a bright middle row in JAC play.
+#include "games/common/resource_ids.h"
 #include "games/e2e/no3_runs.h"
 
 #include <cstdio>
@@ -118,7 +119,7 @@ struct Screen {
 };
 
 void Exchange(GameSession& g, const char* what) {
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "%s: the exchange opens", what)) return;
   g.Press(exchange, IDOK);
@@ -167,7 +168,7 @@ void HallLamps(GameSession& g, const std::wstring& exe) {
     Check(looks == both, "hall, machine in a big bonus: %s shows both its looks, nothing else (seen %#x)", name,
           looks);
   }
-  Do(g, 40307);  // the cursor to machine 1, a customer's machine without a bonus
+  Do(g, ID_CMD_NEXT_MACHINE);  // the cursor to machine 1, a customer's machine without a bonus
   Sleep(600);
   const int top = 0, band = 1;
   unsigned lamp = seen(top, centre), stripe = seen(band, centre);
@@ -175,7 +176,7 @@ void HallLamps(GameSession& g, const std::wstring& exe) {
         lamp, stripe);
   lamp = seen(top, left);
   Check(lamp == both, "hall, the big bonus beside the cursor still blinks its top lamp (seen %#x)", lamp);
-  Do(g, 40306);
+  Do(g, ID_CMD_PREV_MACHINE);
   Sleep(600);
 }
 
@@ -235,7 +236,7 @@ void RunWin(GameSession& g, Screen& s) {
 
 void RunJac(GameSession& g, Screen& s) {
   const int digit = PartOf("BonusGameDigits"), stages = PartOf("StageLampLooks");
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P2);
   EnterAs(g, 1);
   SitAt(g, kJacMachine, "P2 seated in a JAC stage");
   Check(s.Until([&] { return (s.DarkCells() & kAllCells) == kOuterRows && s.EdgesDark(); }, 3000),

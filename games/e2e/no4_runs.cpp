@@ -1,6 +1,7 @@
 // The Pembrix 7 on the screen: the lamp panel through the bets, the wait after the lever and a
 // JAC stage, the GAME OVER lamp and the displays between games, the printed face in its own true
 // colours (its bitmap carries a colour table of its own), and the sign bands in the hall.
+#include "games/common/resource_ids.h"
 #include "games/e2e/no4_runs.h"
 
 #include <cstdio>
@@ -107,19 +108,19 @@ void CheckHallBands(GameSession& g, const No4Face& face) {
   int seen = 0;
   // The cursor starts at machine 0 (free) with the customer's machine in the big bonus beside it.
   Check(HallBandShows(face.ref, hall, 1, 0, 3000, &seen), "hall: a free machine's band is dark (look %d)", seen);
-  Do(g, 40307);
+  Do(g, ID_CMD_NEXT_MACHINE);
   Check(HallBandFlashes(face.ref, hall, 1, 2, 3, 4000),
         "hall: a customer's machine in a big bonus shows its lit sign and flashes its bulbs");
   Check(HallBandShows(face.ref, hall, 0, 0, 3000, &seen), "hall: the free machine on the left, dark (look %d)", seen);
   Check(HallBandShows(face.ref, hall, 2, 2, 3000, &seen),
         "hall: a customer's machine without a bonus shows its lit sign (look %d)", seen);
   if (!shotsDir.empty()) Shot("no4-hall-bands");
-  Do(g, 40306);
+  Do(g, ID_CMD_PREV_MACHINE);
   Sleep(600);  // the slide back to machine 0
 }
 
 void Exchange(GameSession& g) {
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "the exchange opens")) return;
   g.Press(exchange, IDOK);
@@ -227,7 +228,7 @@ void CheckPayout(GameSession& g, No4Face& face) {
 }
 
 void CheckJacStage(GameSession& g, No4Face& face) {
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   ExpectBox(g, L"「" + kPlayer + L"」さん\n止めますか。", IconAsk, IDOK, "stop playing");
   HWND box = g.WaitMessageBox();
   if (Check(box != nullptr, "the cash-out")) {

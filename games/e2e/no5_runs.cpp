@@ -1,5 +1,6 @@
 // The Sulvano on the screen: its sign bands in the hall, then a JAC stage played with the keypad
 // left to right, its BONUS GAME dots read back game by game against the wins and field 42.
+#include "games/common/resource_ids.h"
 #include "games/e2e/no5_runs.h"
 
 #include <cstdio>
@@ -102,13 +103,13 @@ void CheckHallBands(GameSession& g, const No5Face& face) {
         "hall: the free machine in a JAC stage flashes on its dark sign");
   Check(HallBandFlashes(face.ref, hall, 2, 2, 3, 4000),
         "hall: the customer's machine in a big bonus flashes on its lit sign");
-  Do(g, 40307);
+  Do(g, ID_CMD_NEXT_MACHINE);
   Check(HallBandShows(face.ref, hall, 2, 2, 3000, &seen),
         "hall: the customer's machine without a bonus shows its lit sign (look %d)", seen);
   Check(HallBandFlashes(face.ref, hall, 1, 2, 3, 4000),
         "hall: the big bonus, now at the cursor, still flashes");
   if (!shotsDir.empty()) Shot("no5-hall-bands");
-  Do(g, 40306);
+  Do(g, ID_CMD_PREV_MACHINE);
   Sleep(600);  // the slide back to machine 0
 }
 
@@ -119,7 +120,7 @@ void RunJacStage(GameSession& g, const std::wstring& exe) {
   EnterAs(g, 0);
   CheckHallBands(g, face);
   SitAt(g, kStageMachine, "seated at the machine of the JAC stage");
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "the exchange opens")) return;
   g.Press(exchange, IDOK);

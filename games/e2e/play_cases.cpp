@@ -1,6 +1,7 @@
 // End-to-end runs of game No.1's play screen: a whole visit played with the keypad and by the
 // machine itself, the lamps and displays read back from the screen, the out-of-medals notice,
 // closing time while seated, and the sound option with and without a sound device.
+#include "games/common/resource_ids.h"
 #include "games/e2e/play_cases.h"
 
 #include <cstdio>
@@ -203,7 +204,7 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   KeysDoNothing(g, L"Kv4401Hall", "keypad in the hall");
   SitAt(g, kPlayMachine, "seated at machine 1");
   auto bar = g.MenuBar();
-  Check(Greyed(bar, 40500) && !Checked(bar, 40500), "play bar: no sound device greys sound");
+  Check(Greyed(bar, ID_CMD_SOUND) && !Checked(bar, ID_CMD_SOUND), "play bar: no sound device greys sound");
 
   // A machine nobody touched: nothing paid, no credit, between games, every lamp dark but the
   // MEDALS lamp, which blinks for medals.
@@ -284,18 +285,18 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   PlayOneGame(g, face, "second game");
 
   // The machine plays itself for a while, also while the player looks at the hall.
-  Do(g, 40402);
+  Do(g, ID_CMD_AUTO);
   Check(face.Until([&] { return face.StopLampsAre(7); }, 10000), "automatic play starts a game");
   Check(face.Until([&] { return face.BetweenGames(); }, 20000), "automatic play ends its game");
-  Do(g, 40312);
+  Do(g, ID_CMD_HALL_VIEW);
   CheckScreen(g, L"Kv4401Hall", "looking at the hall");
   Sleep(3000);
-  Do(g, 40309);
+  Do(g, ID_CMD_BACK_TO_MACHINE);
   CheckScreen(g, L"Kv4401Play", "back at the machine");
   bar = g.MenuBar();
-  Check(Checked(bar, 40402), "automatic play is still chosen");
+  Check(Checked(bar, ID_CMD_AUTO), "automatic play is still chosen");
   Check(face.Until([&] { return face.StopLampsAre(7); }, 10000), "automatic play goes on");
-  Do(g, 40401);
+  Do(g, ID_CMD_MANUAL);
   Sleep(1000);  // a press automatic play had posted arrives still
   Check(FinishGameByHand(g, face), "after switching to manual the game in progress ends by hand");
   Sleep(1500);
@@ -303,18 +304,18 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   credit = face.Credit();
 
   // Stopping: the question, the cash-out of every medal, the hall, the farewell.
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   ExpectBox(g, L"「" + kTaro + L"」さん\n止めますか。", IconAsk, IDOK, "stop playing");
   CashOutSeen cash = TakeCashOut(g, kTaro, "cash-out");
   Check(cash.medals >= credit, "the cash-out holds the credit shown (%ld >= %d)", cash.medals, credit);
   CheckScreen(g, L"Kv4401Hall", "after standing up");
-  g.Command(40310);
+  g.Command(ID_CMD_LEAVE_SHOP);
   ExpectBox(g, L"「" + kTaro + L"」さん\nまたのご来店、心よりお待ちしております。", IconInfo, IDOK,
             "farewell");
   CheckScreen(g, L"Kv4401Demo", "after leaving");
 
   // P2 sits down at a big bonus without medals: the notice comes at the next switch to P2.
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P2);
   EnterAs(g, 1);
   SitAt(g, kBonusMachine, "P2 seated at machine 20");
   Check(face.Until([&] {
@@ -324,8 +325,8 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   Sleep(500);
   HWND notice = NoticeDialog(g);
   Check(notice != nullptr && !IsWindowVisible(notice), "sitting down without medals shows nothing yet");
-  Do(g, 40201);
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P1);
+  Do(g, ID_CMD_SLOT_P2);
   CheckNoticeShown(g, L"メダルがありません。", "out of medals");
   DWORD shownAt = GetTickCount();
   notice = NoticeDialog(g);
@@ -336,8 +337,8 @@ void RunPlay(GameSession& g, const std::wstring& exe) {
   // appeared, a little more on a busy machine.
   Check(hid && seconds >= 12.5 && seconds <= 17.0, "the notice hides itself after 13-14 s (%.1f s)",
         seconds);
-  Do(g, 40201);
-  Do(g, 40202);
+  Do(g, ID_CMD_SLOT_P1);
+  Do(g, ID_CMD_SLOT_P2);
   CheckNoticeShown(g, L"メダルがありません。", "out of medals again");
 
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
@@ -371,7 +372,7 @@ void RunClosing(GameSession& g) {
   EnterAs(g, 0);
   SitAt(g, kPlayMachine, "seated before closing");
   Exchange50(g, "medals before closing");
-  Do(g, 40402);
+  Do(g, ID_CMD_AUTO);
   const std::wstring who = L"「" + kTaro + L"」さん\n";
   HWND box = g.WaitMessageBox(60000);
   SYSTEMTIME now;
@@ -388,10 +389,10 @@ void RunClosing(GameSession& g) {
   CashOutSeen cash = TakeCashOut(g, kTaro, "closing cash-out");
   CheckScreen(g, L"Kv4401Hall", "standing in the closed shop");
   auto bar = g.MenuBar();
-  Check(Has(bar, 40308) && Has(bar, 40310) && !Has(bar, 40309), "the hall bar of a player on foot");
-  g.Command(40308);
+  Check(Has(bar, ID_CMD_SELECT_MACHINE) && Has(bar, ID_CMD_LEAVE_SHOP) && !Has(bar, ID_CMD_BACK_TO_MACHINE), "the hall bar of a player on foot");
+  g.Command(ID_CMD_SELECT_MACHINE);
   ExpectBox(g, L"閉店時間になりました。", IconWarn, IDOK, "a seat in the closed shop");
-  g.Command(40310);
+  g.Command(ID_CMD_LEAVE_SHOP);
   ExpectBox(g, who + L"またのご来店、心よりお待ちしております。", IconInfo, IDOK, "farewell");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   Check(g.WaitExit() == 0, "the game ends");
@@ -406,7 +407,7 @@ void RunClosing(GameSession& g) {
 // the option toggles.
 void RunSound(GameSession& g, const std::wstring& exe) {
   auto bar = g.MenuBar();
-  Check(!Greyed(bar, 40500) && Checked(bar, 40500), "with a sound device: sound enabled and checked");
+  Check(!Greyed(bar, ID_CMD_SOUND) && Checked(bar, ID_CMD_SOUND), "with a sound device: sound enabled and checked");
   Face face;
   if (!face.Attach(g, exe)) return;
   EnterAs(g, 0);
@@ -415,12 +416,12 @@ void RunSound(GameSession& g, const std::wstring& exe) {
   Keys(g, {6, 6, 6});
   Check(face.Until([&] { return face.LineLamps() == 31; }, 3000), "with sound: three medals bet");
   PlayOneGame(g, face, "a game with sound");
-  Do(g, 40500);
+  Do(g, ID_CMD_SOUND);
   bar = g.MenuBar();
-  Check(!Greyed(bar, 40500) && !Checked(bar, 40500), "sound off: enabled and unchecked");
-  Do(g, 40500);
+  Check(!Greyed(bar, ID_CMD_SOUND) && !Checked(bar, ID_CMD_SOUND), "sound off: enabled and unchecked");
+  Do(g, ID_CMD_SOUND);
   bar = g.MenuBar();
-  Check(Checked(bar, 40500), "sound on again: checked");
+  Check(Checked(bar, ID_CMD_SOUND), "sound on again: checked");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   ExpectBox(g, L"「" + kTaro + L"」さん\n止めますか。", IconAsk, IDOK, "closing: question");
   TakeCashOut(g, kTaro, "closing: cash-out");
@@ -451,7 +452,7 @@ void RunPlayShots(GameSession& g, const std::wstring& exe) {
   if (face.Until([&] { return face.BetweenGames() && face.LineLamps() > 0; }, 15000)) {
     ShotNow("play-win");
   }
-  g.Command(40313);
+  g.Command(ID_CMD_STOP_PLAYING);
   ExpectBox(g, L"「" + kTaro + L"」さん\n止めますか。", IconAsk, IDOK, "stop playing");
   TakeCashOut(g, kTaro, "cash-out");
   SitAt(g, kBonusMachine, "seated at the big bonus");

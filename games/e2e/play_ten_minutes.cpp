@@ -2,6 +2,7 @@
 // statistics. P1 plays automatically on screen, P3 and P4 automatically in the background.
 #include <cstdio>
 
+#include "games/common/resource_ids.h"
 #include "games/e2e/e2e_steps.h"
 
 namespace {
@@ -12,23 +13,23 @@ constexpr int kTenMinutesMs = 10 * 60 * 1000;
 // Seats the player of slot `slot` at machine (16 - slot) mod 16 (P1 at 0, P2 at 15, P3 at 14, P4 at 13: all
 // free in the prepared hall) with 500 medals, in automatic or manual play.
 void SeatWithMedals(GameSession& g, int slot, bool automatic) {
-  Do(g, 40201 + slot);
+  Do(g, ID_CMD_SLOT_P1 + slot);
   EnterAs(g, slot);
   SitAt(g, (16 - slot) % 16, "seated");
-  g.Command(40311);
+  g.Command(ID_CMD_EXCHANGE);
   HWND exchange = g.WaitDialog(L"メダル交換");
   if (!Check(exchange != nullptr, "P%d: the exchange opens", slot + 1)) return;
-  SendDlgItemMessageW(exchange, 1301, BM_SETCHECK, BST_UNCHECKED, 0);
-  SendDlgItemMessageW(exchange, 1303, BM_SETCHECK, BST_CHECKED, 0);
+  SendDlgItemMessageW(exchange, IDC_MEDALS_50, BM_SETCHECK, BST_UNCHECKED, 0);
+  SendDlgItemMessageW(exchange, IDC_MEDALS_500, BM_SETCHECK, BST_CHECKED, 0);
   g.Press(exchange, IDOK);
   Check(g.WaitGone(exchange), "P%d buys 500 medals", slot + 1);
-  if (automatic) Do(g, 40402);
+  if (automatic) Do(g, ID_CMD_AUTO);
 }
 
 }  // namespace
 
 void RunPlayTenMinutes(GameSession& g) {
-  g.Command(40304);
+  g.Command(ID_CMD_PLAYERS);
   HWND players = g.WaitDialog(L"ﾌﾟﾚｲﾔｰの情報");
   if (!Check(players != nullptr, "the player dialog opens")) return;
   for (const wchar_t* name : kNames) Enrol(g, players, name);

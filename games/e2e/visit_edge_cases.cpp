@@ -2,6 +2,7 @@
 // game starts, the big-bonus notice with the announce option off and on, the info panel worked
 // by real mouse clicks, and closing time reaching a player who looks at the hall and another
 // who is not current while the game is being closed.
+#include "games/common/resource_ids.h"
 #include "games/e2e/visit_edge_cases.h"
 
 #include <cstdio>
@@ -46,7 +47,7 @@ void RunHeld(GameSession& g) {
             IconWarn, IDOK, "the player file is held by another program");
   CloseHandle(heldPlayerFile);
   heldPlayerFile = INVALID_HANDLE_VALUE;
-  g.Command(40303);
+  g.Command(ID_CMD_ENTER_SHOP);
   ExpectBox(g, L"ﾌﾟﾚｲﾔｰを登録して下さい。", IconWarn, IDOK, "no players were read");
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   Check(g.WaitExit() == 0, "the game ends");
@@ -81,25 +82,25 @@ void PrepareNotices() {
 
 // The player of this slot sits down at a prepared machine, buys medals and lets it play.
 void PlayPrepared(GameSession& g, int slot, int machine, const char* what) {
-  if (slot > 0) Do(g, 40201 + slot);
+  if (slot > 0) Do(g, ID_CMD_SLOT_P1 + slot);
   EnterAs(g, slot);
   SitAt(g, machine, what);
   Exchange50(g, what);
-  Do(g, 40402);
+  Do(g, ID_CMD_AUTO);
 }
 
 bool NoticeSays(const GameSession& g, const std::wstring& text) {
   HWND notice = NoticeDialog(g);
-  return notice != nullptr && IsWindowVisible(notice) && g.ItemText(notice, 1001) == text;
+  return notice != nullptr && IsWindowVisible(notice) && g.ItemText(notice, IDC_FIELD_1) == text;
 }
 
 void RunNotices(GameSession& g, const std::wstring& exe) {
   PlayPrepared(g, 0, 3, "P1 at machine 5");
   CheckNoticeShown(g, L"5 番台、Big Bonus スタートです。", "machine index 3", 30000);
-  Do(g, 40401);
+  Do(g, ID_CMD_MANUAL);
 
-  Do(g, 40501);
-  Check(!Checked(g.MenuBar(), 40501), "announce is off");
+  Do(g, ID_CMD_ANNOUNCE);
+  Check(!Checked(g.MenuBar(), ID_CMD_ANNOUNCE), "announce is off");
   PlayPrepared(g, 1, 10, "P2 at machine 13");
   // The first game, a JAC game, goes from its bet to its end; at its end the big bonus starts.
   FaceReference face;
@@ -114,13 +115,13 @@ void RunNotices(GameSession& g, const std::wstring& exe) {
   Check(played, "the first game at machine 13 is played to its end");
   Check(!WaitUntil([&] { return NoticeSays(g, L"13 番台、Big Bonus スタートです。"); }, 3000),
         "with announce off no notice names machine 13");
-  Do(g, 40401);
+  Do(g, ID_CMD_MANUAL);
 
-  Do(g, 40501);
-  Check(Checked(g.MenuBar(), 40501), "announce is on again");
+  Do(g, ID_CMD_ANNOUNCE);
+  Check(Checked(g.MenuBar(), ID_CMD_ANNOUNCE), "announce is on again");
   PlayPrepared(g, 2, 11, "P3 at machine 15");
   CheckNoticeShown(g, L"15 番台、Big Bonus スタートです。", "machine index 11", 30000);
-  Do(g, 40401);
+  Do(g, ID_CMD_MANUAL);
 
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   for (const std::wstring& name : {kTaro, kHanako, kJiro}) {
@@ -194,12 +195,12 @@ void NoPopup(GameSession& g, HWND window, int x, int y, const char* what) {
 void RunPanel(GameSession& g, const std::wstring& exe) {
   HWND panel = g.Child(L"Kv4401Info");
   HWND mise = g.PanelControl(5);
-  ClickFor(g, mise, 90, 25, 40302, "the right half of the shop switch");
-  ClickFor(g, mise, 30, 25, 40301, "the left half of the shop switch");
-  ClickFor(g, panel, 48, 182, 40202, "the P2 tab");
+  ClickFor(g, mise, 90, 25, ID_CMD_NIGHT_SHOP, "the right half of the shop switch");
+  ClickFor(g, mise, 30, 25, ID_CMD_DAY_SHOP, "the left half of the shop switch");
+  ClickFor(g, panel, 48, 182, ID_CMD_SLOT_P2, "the P2 tab");
   CheckScreen(g, L"Kv4401Demo", "P2's title");
-  ClickFor(g, panel, 112, 182, 40204, "the P4 tab");
-  ClickFor(g, panel, 16, 182, 40201, "the P1 tab");
+  ClickFor(g, panel, 112, 182, ID_CMD_SLOT_P4, "the P4 tab");
+  ClickFor(g, panel, 16, 182, ID_CMD_SLOT_P1, "the P1 tab");
   NoPopup(g, panel, 64, 120, "the info panel");
   NoPopup(g, g.PanelControl(7), 60, 13, "a panel button");
   Click(g.Child(L"Kv4401Demo"), 100, 100, true);
@@ -218,10 +219,10 @@ void RunPanel(GameSession& g, const std::wstring& exe) {
   HWND tab = g.PanelControl(6);
   Click(tab, 96, 12);
   CheckPanel(g, {6, 18, 19}, "the play options page");
-  ClickFor(g, g.PanelControl(18), 90, 13, 40402, "the right half of the play mode switch");
-  ClickFor(g, g.PanelControl(18), 30, 13, 40401, "the left half of the play mode switch");
-  ClickFor(g, g.PanelControl(19), 60, 60, 40405, "the lower half of the stop order switch");
-  ClickFor(g, g.PanelControl(19), 60, 20, 40404, "the upper half of the stop order switch");
+  ClickFor(g, g.PanelControl(18), 90, 13, ID_CMD_AUTO, "the right half of the play mode switch");
+  ClickFor(g, g.PanelControl(18), 30, 13, ID_CMD_MANUAL, "the left half of the play mode switch");
+  ClickFor(g, g.PanelControl(19), 60, 60, ID_CMD_ORDER_132, "the lower half of the stop order switch");
+  ClickFor(g, g.PanelControl(19), 60, 20, ID_CMD_ORDER_123, "the upper half of the stop order switch");
   Click(tab, 30, 12);
   CheckPanel(g, {6, 15, 16, 8, 17}, "the game page");
 
@@ -298,7 +299,7 @@ void RunClosingOthers(GameSession& g, const std::wstring& exe) {
   SitAt(g, kFruitMachine, "P1 seated before closing");
   Exchange50(g, "P1's medals");
   PlayPrepared(g, 1, kOtherMachine, "P2 plays by itself before closing");
-  Do(g, 40201);
+  Do(g, ID_CMD_SLOT_P1);
   CheckScreen(g, L"Kv4401Play", "back to P1");
 
   // After 22:00 P1 plays a game by hand and looks at the hall while it ends.
@@ -310,12 +311,12 @@ void RunClosingOthers(GameSession& g, const std::wstring& exe) {
   Check(LampsLit(face, play, LampStop0, 3, 8000), "P1's game after 22:00 spins");
   Check(StopByKey(g, face, play, 0) && StopByKey(g, face, play, 1), "reels 1 and 2 stop");
   Key(g, 3);
-  Do(g, 40312);
+  Do(g, ID_CMD_HALL_VIEW);
   ExpectBox(g, L"閉店時間になりました。", IconInfo, IDOK, "closing while looking at the hall");
   TakeBox(g, IconInfo, "P1's cash-out at closing");
   CheckScreen(g, L"Kv4401Hall", "P1 stands in the hall");
   auto bar = g.MenuBar();
-  Check(Has(bar, 40308) && Has(bar, 40310) && !Has(bar, 40309), "the hall bar of a player on foot");
+  Check(Has(bar, ID_CMD_SELECT_MACHINE) && Has(bar, ID_CMD_LEAVE_SHOP) && !Has(bar, ID_CMD_BACK_TO_MACHINE), "the hall bar of a player on foot");
 
   // P2's machine has ended a game in the closed shop meanwhile: the closing waits for P2 at the
   // switch. Closing the game now meets it inside the stop question; OK throughout closes all.

@@ -4,6 +4,7 @@
 // are those its description lists.
 #include <cstdio>
 
+#include "games/common/resource_ids.h"
 #include "games/rescheck/check_log.h"
 #include "games/rescheck/resource_checks.h"
 #include "hall/string_table.h"
@@ -26,87 +27,87 @@ const BitmapExpect kSharedBitmaps[] = {
 
 const MenuItemExpect kSharedBarTail[] = {
     {0, "ﾏﾙﾁﾌﾟﾚｲ" SFX("M", "ﾏ"), kPopup},
-    {1, "P1" SFX("1", "1"), 40201},
-    {1, "P2" SFX("2", "2"), 40202},
-    {1, "P3" SFX("3", "3"), 40203},
-    {1, "P4" SFX("4", "4"), 40204},
+    {1, "P1" SFX("1", "1"), ID_CMD_SLOT_P1},
+    {1, "P2" SFX("2", "2"), ID_CMD_SLOT_P2},
+    {1, "P3" SFX("3", "3"), ID_CMD_SLOT_P3},
+    {1, "P4" SFX("4", "4"), ID_CMD_SLOT_P4},
     {0, "ｵﾌﾟｼｮﾝ" SFX("O", "ｵ"), kPopup},
-    {1, "ｻｳﾝﾄﾞ" SFX("S", "ｻ"), 40500},
-    {1, "ｱﾅｳﾝｽ" SFX("A", "ｱ"), 40501},
+    {1, "ｻｳﾝﾄﾞ" SFX("S", "ｻ"), ID_CMD_SOUND},
+    {1, "ｱﾅｳﾝｽ" SFX("A", "ｱ"), ID_CMD_ANNOUNCE},
     {0, "情報" SFX("I", "ｼ"), kPopup},
-    {1, "ﾊｲｽｺｱ" SFX("H", "ﾊ") "...", 40600},
+    {1, "ﾊｲｽｺｱ" SFX("H", "ﾊ") "...", ID_CMD_HIGH_SCORES},
     {0, "ﾍﾙﾌﾟ" SFX("H", "ﾍ"), kPopup},
-    {1, "遊び方" SFX("H", "ﾍ"), 40700},
+    {1, "遊び方" SFX("H", "ﾍ"), ID_CMD_HOW_TO_PLAY},
     {1, "", kSeparator},
-    {1, "ﾊﾞｰｼﾞｮﾝ情報" SFX("A", "ｼ") "...", 40701},
+    {1, "ﾊﾞｰｼﾞｮﾝ情報" SFX("A", "ｼ") "...", ID_CMD_VERSION},
 };
 
 const MenuItemExpect kTitleBarHead[] = {
     {0, "ｹﾞｰﾑ" SFX("G", "ｹ"), kPopup},
-    {1, "昼のお店" SFX("D", "ﾋ"), 40301},
-    {1, "夜のお店" SFX("N", "ﾖ"), 40302},
+    {1, "昼のお店" SFX("D", "ﾋ"), ID_CMD_DAY_SHOP},
+    {1, "夜のお店" SFX("N", "ﾖ"), ID_CMD_NIGHT_SHOP},
     {1, "", kSeparator},
-    {1, "お店に入る" SFX("G", "ｹ"), 40303},
+    {1, "お店に入る" SFX("G", "ｹ"), ID_CMD_ENTER_SHOP},
     {1, "", kSeparator},
-    {1, "ﾌﾟﾚｲﾔｰ" SFX("P", "ﾌ") "...", 40304},
+    {1, "ﾌﾟﾚｲﾔｰ" SFX("P", "ﾌ") "...", ID_CMD_PLAYERS},
     {1, "", kSeparator},
-    {1, "終了" SFX("E", "ｼ"), 40305},
+    {1, "終了" SFX("E", "ｼ"), ID_CMD_EXIT},
 };
 
 const MenuItemExpect kHallBarHead[] = {
     {0, "ｹﾞｰﾑ" SFX("G", "ｹ"), kPopup},
-    {1, "前の台" SFX("F", "ﾏ"), 40306},
-    {1, "次の台" SFX("N", "ﾂ"), 40307},
+    {1, "前の台" SFX("F", "ﾏ"), ID_CMD_PREV_MACHINE},
+    {1, "次の台" SFX("N", "ﾂ"), ID_CMD_NEXT_MACHINE},
     {1, "", kSeparator},
-    {1, "台の選択" SFX("C", "ｾ"), 40308},
-    {1, "台に戻る" SFX("R", "ﾓ"), 40309},
+    {1, "台の選択" SFX("C", "ｾ"), ID_CMD_SELECT_MACHINE},
+    {1, "台に戻る" SFX("R", "ﾓ"), ID_CMD_BACK_TO_MACHINE},
     {1, "", kSeparator},
-    {1, "ﾌﾟﾚｲﾔｰ" SFX("P", "ﾌ") "...", 40304},
+    {1, "ﾌﾟﾚｲﾔｰ" SFX("P", "ﾌ") "...", ID_CMD_PLAYERS},
     {1, "", kSeparator},
-    {1, "お店を出る" SFX("E", "ﾃ"), 40310},
+    {1, "お店を出る" SFX("E", "ﾃ"), ID_CMD_LEAVE_SHOP},
 };
 
 const MenuItemExpect kPlayBarHead[] = {
     {0, "ｹﾞｰﾑ" SFX("G", "ｹ"), kPopup},
-    {1, "換メダル" SFX("C", "ｶ") "...", 40311},
-    {1, "ホール" SFX("L", "ｹ"), 40312},
+    {1, "換メダル" SFX("C", "ｶ") "...", ID_CMD_EXCHANGE},
+    {1, "ホール" SFX("L", "ｹ"), ID_CMD_HALL_VIEW},
     {1, "", kSeparator},
-    {1, "ﾌﾟﾚｲﾔｰ" SFX("P", "ﾌ") "...", 40304},
+    {1, "ﾌﾟﾚｲﾔｰ" SFX("P", "ﾌ") "...", ID_CMD_PLAYERS},
     {1, "", kSeparator},
-    {1, "止める" SFX("Q", "ﾔ"), 40313},
+    {1, "止める" SFX("Q", "ﾔ"), ID_CMD_STOP_PLAYING},
     {0, "ﾌﾟﾚｲ" SFX("P", "ﾌ"), kPopup},
     {1, "ﾌﾟﾚｲﾓｰﾄﾞ" SFX("P", "ﾌ"), kPopup},
-    {2, "手動" SFX("M", "ｼ"), 40401},
-    {2, "自動" SFX("A", "ﾄ"), 40402},
+    {2, "手動" SFX("M", "ｼ"), ID_CMD_MANUAL},
+    {2, "自動" SFX("A", "ﾄ"), ID_CMD_AUTO},
     {1, "停止順" SFX("S", "ﾃ"), kPopup},
-    {2, "①②③ " SFX("1", "1"), 40404},
-    {2, "①③② " SFX("2", "2"), 40405},
+    {2, "①②③ " SFX("1", "1"), ID_CMD_ORDER_123},
+    {2, "①③② " SFX("2", "2"), ID_CMD_ORDER_132},
 };
 
 // The popups' shared middle part, one level below the named top popup.
 #define POPUP_SHARED                                                                      \
-  {1, "ﾏﾙﾁﾌﾟﾚｲ", kPopup}, {2, "P1", 40201}, {2, "P2", 40202}, {2, "P3", 40203},          \
-      {2, "P4", 40204}, {1, "ｵﾌﾟｼｮﾝ", kPopup}, {2, "ｻｳﾝﾄﾞ", 40500}, {2, "ｱﾅｳﾝｽ", 40501}
+  {1, "ﾏﾙﾁﾌﾟﾚｲ", kPopup}, {2, "P1", ID_CMD_SLOT_P1}, {2, "P2", ID_CMD_SLOT_P2}, {2, "P3", ID_CMD_SLOT_P3},          \
+      {2, "P4", ID_CMD_SLOT_P4}, {1, "ｵﾌﾟｼｮﾝ", kPopup}, {2, "ｻｳﾝﾄﾞ", ID_CMD_SOUND}, {2, "ｱﾅｳﾝｽ", ID_CMD_ANNOUNCE}
 
 const MenuItemExpect kTitlePopup[] = {
-    {0, "FMENUDEMO", kPopup}, {1, "お店に入る", 40303}, {1, "", kSeparator},
-    {1, "ﾌﾟﾚｲﾔｰ...", 40304}, {1, "", kSeparator},       POPUP_SHARED,
-    {1, "", kSeparator},      {1, "終了", 40305},
+    {0, "FMENUDEMO", kPopup}, {1, "お店に入る", ID_CMD_ENTER_SHOP}, {1, "", kSeparator},
+    {1, "ﾌﾟﾚｲﾔｰ...", ID_CMD_PLAYERS}, {1, "", kSeparator},       POPUP_SHARED,
+    {1, "", kSeparator},      {1, "終了", ID_CMD_EXIT},
 };
 
 const MenuItemExpect kHallPopup[] = {
-    {0, "FMENUHALL", kPopup}, {1, "台の選択", 40308},   {1, "台に戻る", 40309},
-    {1, "", kSeparator},      {1, "ﾌﾟﾚｲﾔｰ...", 40304}, {1, "", kSeparator},
-    POPUP_SHARED,             {1, "", kSeparator},      {1, "お店を出る", 40310},
+    {0, "FMENUHALL", kPopup}, {1, "台の選択", ID_CMD_SELECT_MACHINE},   {1, "台に戻る", ID_CMD_BACK_TO_MACHINE},
+    {1, "", kSeparator},      {1, "ﾌﾟﾚｲﾔｰ...", ID_CMD_PLAYERS}, {1, "", kSeparator},
+    POPUP_SHARED,             {1, "", kSeparator},      {1, "お店を出る", ID_CMD_LEAVE_SHOP},
 };
 
 const MenuItemExpect kPlayPopup[] = {
-    {0, "FMENUPLAY", kPopup}, {1, "換メダル...", 40311}, {1, "ホール", 40312},
-    {1, "", kSeparator},      {1, "ﾌﾟﾚｲﾓｰﾄﾞ", kPopup},   {2, "手動", 40401},
-    {2, "自動", 40402},       {1, "停止順", kPopup},      {2, "①②③", 40404},
-    {2, "①③②", 40405},       {1, "", kSeparator},        {1, "ﾌﾟﾚｲﾔｰ...", 40304},
+    {0, "FMENUPLAY", kPopup}, {1, "換メダル...", ID_CMD_EXCHANGE}, {1, "ホール", ID_CMD_HALL_VIEW},
+    {1, "", kSeparator},      {1, "ﾌﾟﾚｲﾓｰﾄﾞ", kPopup},   {2, "手動", ID_CMD_MANUAL},
+    {2, "自動", ID_CMD_AUTO},       {1, "停止順", kPopup},      {2, "①②③", ID_CMD_ORDER_123},
+    {2, "①③②", ID_CMD_ORDER_132},       {1, "", kSeparator},        {1, "ﾌﾟﾚｲﾔｰ...", ID_CMD_PLAYERS},
     {1, "", kSeparator},      POPUP_SHARED,               {1, "", kSeparator},
-    {1, "止める", 40313},
+    {1, "止める", ID_CMD_STOP_PLAYING},
 };
 
 constexpr int kMaxMenu = 64;

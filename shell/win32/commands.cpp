@@ -91,7 +91,7 @@ void DispatchCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case CmdDayShop: CmdShop(0); break;
     case CmdNightShop: CmdShop(1); break;
     case CmdEnterShop: CmdEnterShopHandler(); break;
-    case CmdPlayers: Dialog(401, PlayerDialogProc); break;
+    case CmdPlayers: Dialog(IDD_PLAYERS, PlayerDialogProc); break;
     case CmdExit:
       if (CloseAllPlayers()) DestroyWindow(window);
       break;
@@ -101,7 +101,7 @@ void DispatchCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case CmdBackToMachine: CmdBackToMachineHandler(); break;
     case CmdLeaveShop: CmdLeaveShopHandler(); break;
     case CmdExchange:
-      if (CurrentSlot.slot->screen == ScreenPlay) Dialog(406, ExchangeDialogProc);
+      if (CurrentSlot.slot->screen == ScreenPlay) Dialog(IDD_EXCHANGE, ExchangeDialogProc);
       break;
     case CmdHallView: CmdHallViewHandler(); break;
     case CmdStopPlaying: StopPlaying(CmdStopPlaying); break;
@@ -111,8 +111,8 @@ void DispatchCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case CmdOrder132: CmdStopOrder(1); break;
     case CmdSound: CmdSoundToggle(); break;
     case CmdAnnounce: CmdAnnounceToggle(); break;
-    case CmdHighScores: Dialog(405, HighScoreDialogProc); break;
-    case CmdVersion: Dialog(407, VersionDialogProc); break;
+    case CmdHighScores: Dialog(IDD_HIGH_SCORES, HighScoreDialogProc); break;
+    case CmdVersion: Dialog(IDD_VERSION, VersionDialogProc); break;
     default:
       if (command >= CmdSlotP1 && command <= CmdSlotP4) SwitchSlot(command - CmdSlotP1);
       break;

@@ -1,5 +1,6 @@
 // The shop's high scores (405), the medal exchange at the seated machine (406) and the version
 // box (407).
+#include "games/common/resource_ids.h"
 #include "hall/medal_exchange.h"
 #include "hall/number_format.h"
 #include "hall/player_roster.h"
@@ -35,11 +36,11 @@ INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, L
       char text[sizeof e.text + 1] = {};
       for (size_t i = 0; i < sizeof e.date && e.date[i]; ++i) date[i] = e.date[i];
       for (size_t i = 0; i < sizeof e.text && e.text[i]; ++i) text[i] = e.text[i];
-      SetNarrow(dialog, 1001 + 3 * r, date, true);
-      SetNarrow(dialog, 1002 + 3 * r, text, true);
+      SetNarrow(dialog, IDC_FIELD_1 + 3 * r, date, true);
+      SetNarrow(dialog, IDC_FIELD_2 + 3 * r, text, true);
       char amount[kGroupedTrimBytes];
       FormatGroupedTrim(e.amount, amount);
-      SetNarrow(dialog, 1003 + 3 * r, amount, false);
+      SetNarrow(dialog, IDC_FIELD_3 + 3 * r, amount, false);
     }
     return TRUE;
   }
@@ -55,7 +56,7 @@ INT_PTR CALLBACK ExchangeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     const PlayerRecord* p = FindPlayer(CurrentSlot.slot->name);
     char purse[kGroupedTrimBytes];
     FormatGrouped(p != nullptr ? p->purse : 0, purse);
-    SetNarrow(dialog, 1001, purse, false);
+    SetNarrow(dialog, IDC_FIELD_1, purse, false);
     CheckRadioButton(dialog, kExchangeTable[0].button, kExchangeTable[kExchangeRows - 1].button,
                      ExchangeButton);
     return TRUE;

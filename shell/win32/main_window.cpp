@@ -65,12 +65,12 @@ bool RegisterMainWindowClass() {
   wc.style = 0;
   wc.lpfnWndProc = MainWindowProc;
   wc.hInstance = GameInstance;
-  wc.hIcon = LoadIconW(GameInstance, MAKEINTRESOURCEW(110));
+  wc.hIcon = LoadIconW(GameInstance, MAKEINTRESOURCEW(IDI_GAME));
   wc.hIconSm = static_cast<HICON>(
-      LoadImageW(GameInstance, MAKEINTRESOURCEW(111), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+      LoadImageW(GameInstance, MAKEINTRESOURCEW(IDI_GAME_SMALL), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszMenuName = MAKEINTRESOURCEW(301);
+  wc.lpszMenuName = MAKEINTRESOURCEW(IDM_TITLE_BAR);
   wc.lpszClassName = kMainClass;
   return RegisterClassExW(&wc) != 0;
 }
@@ -152,8 +152,8 @@ int RunGame(HINSTANCE instance, int showCommand) {
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(100));
-  NoticeDialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(400), window, NoticeDialogProc, 0);
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  NoticeDialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_NOTICE), window, NoticeDialogProc, 0);
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

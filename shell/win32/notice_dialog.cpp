@@ -9,7 +9,7 @@ INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   switch (LOWORD(wParam)) {
     case CmdNoticeSetText:
       NoticeTextSet();
-      SetDlgItemTextW(dialog, 1001, reinterpret_cast<const wchar_t*>(lParam));
+      SetDlgItemTextW(dialog, IDC_FIELD_1, reinterpret_cast<const wchar_t*>(lParam));
       return TRUE;
     case CmdNoticeTick:
       if (NoticeTickHides(IsWindowVisible(dialog) != FALSE)) ShowWindow(dialog, SW_HIDE);

@@ -1,6 +1,7 @@
 // The players' dialogs: the player list (401) with enrolment (402), a player's record (403)
 // and the choice of who enters the shop (404). Names are Shift-JIS in the records and UTF-16
 // on screen; a typed name Shift-JIS cannot hold is refused before the rules see it.
+#include "games/common/resource_ids.h"
 #include "hall/number_format.h"
 #include "hall/player_roster.h"
 #include "hall/string_id.h"
@@ -11,11 +12,11 @@
 
 namespace {
 
-constexpr int kList = 1201;
-constexpr int kInspect = 1504;
-constexpr int kEnrol = 1503;
-constexpr int kDelete = 1505;
-constexpr int kNameEdit = 1101;
+constexpr int kList = IDC_PLAYER_LIST;
+constexpr int kInspect = IDC_INSPECT;
+constexpr int kEnrol = IDC_ENROL;
+constexpr int kDelete = IDC_DELETE;
+constexpr int kNameEdit = IDC_NAME_EDIT;
 
 void SetText(HWND dialog, int id, const wchar_t* text) { SetDlgItemTextW(dialog, id, text); }
 
@@ -91,11 +92,11 @@ void FocusClose(HWND dialog) {
 void Inspect(HWND dialog) {
   int i = Selected(dialog);
   if (i < 0) return;
-  DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(403), dialog, PlayerInfoDialogProc, i);
+  DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(IDD_PLAYER_INFO), dialog, PlayerInfoDialogProc, i);
 }
 
 void Enrol(HWND dialog) {
-  INT_PTR k = DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(402), dialog, EnrolDialogProc, 0);
+  INT_PTR k = DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(IDD_ENROL), dialog, EnrolDialogProc, 0);
   if (k <= 0) return;
   int n = FillList(dialog);
   if (n >= kPlayerRecords) {
@@ -200,29 +201,29 @@ INT_PTR CALLBACK PlayerInfoDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     int index = static_cast<int>(lParam);
     if (index < 0 || index >= kPlayerRecords) return TRUE;
     const PlayerRecord& p = Players[index];
-    SetCp932(dialog, 1001, p.name);
-    SetText(dialog, 1002, TextW(1, PlayerSlotLabelId(p)));
+    SetCp932(dialog, IDC_FIELD_1, p.name);
+    SetText(dialog, IDC_FIELD_2, TextW(1, PlayerSlotLabelId(p)));
     char number[kGroupedTrimBytes];
     FormatGrouped(p.purse, number);
-    SetUtf8(dialog, 1003, number);
+    SetUtf8(dialog, IDC_FIELD_3, number);
     char rate[8];
     FormatWinRate(p, rate);
-    SetUtf8(dialog, 1004, rate);
+    SetUtf8(dialog, IDC_FIELD_4, rate);
     if (p.best.date[0] != '\0') {
-      SetCp932(dialog, 1005, p.best.date);
-      SetCp932(dialog, 1006, p.best.text);
+      SetCp932(dialog, IDC_FIELD_5, p.best.date);
+      SetCp932(dialog, IDC_FIELD_6, p.best.text);
       FormatGroupedTrim(p.best.amount < 0 ? -p.best.amount : p.best.amount, number);
-      SetUtf8(dialog, 1007, number);
-      SetText(dialog, 1008, TextW(1, TextWin));
+      SetUtf8(dialog, IDC_FIELD_7, number);
+      SetText(dialog, IDC_FIELD_8, TextW(1, TextWin));
     }
     for (int k = 0; k < kHistoryVisits; ++k) {
       const ScoreEntry& e = p.history[k];
       if (e.date[0] == '\0') continue;
-      SetCp932(dialog, 1009 + 4 * k, e.date);
-      SetCp932(dialog, 1010 + 4 * k, e.text);
+      SetCp932(dialog, IDC_FIELD_9 + 4 * k, e.date);
+      SetCp932(dialog, IDC_FIELD_10 + 4 * k, e.text);
       FormatGroupedTrim(e.amount < 0 ? -e.amount : e.amount, number);
-      SetUtf8(dialog, 1011 + 4 * k, number);
-      if (e.amount != 0) SetText(dialog, 1012 + 4 * k, TextW(1, e.amount < 0 ? TextLoss : TextWin));
+      SetUtf8(dialog, IDC_FIELD_11 + 4 * k, number);
+      if (e.amount != 0) SetText(dialog, IDC_FIELD_12 + 4 * k, TextW(1, e.amount < 0 ? TextLoss : TextWin));
     }
     return TRUE;
   }

@@ -167,7 +167,7 @@ int CmdEnterShopHandler() {
     ShowHallMessage(MainWindow, refusal);
     return 0;
   }
-  if (DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(404), MainWindow, PlayerChoiceDialogProc,
+  if (DialogBoxParamW(GameInstance, MAKEINTRESOURCEW(IDD_PLAYER_CHOICE), MainWindow, PlayerChoiceDialogProc,
                       0) != 1) {
     return 0;
   }
