@@ -94,3 +94,12 @@ bool CapturePlayWindow(HWND play, Picture& out);
 bool SavePicture(const Picture& picture, const std::string& path);
 // Number of pixels in which two pictures differ inside a rectangle.
 int Differences(const Picture& a, const Picture& b, int x, int y, int w, int h);
+
+// A face on the screen and the looks to read it with: the window it shows in and the last
+// picture taken of it. The runs of each game build their readings on it.
+struct FaceOnScreen {
+  FaceReference ref;
+  HWND window = nullptr;
+  Picture now;
+  bool Grab() { return CapturePlayWindow(window, now); }
+};

@@ -47,11 +47,7 @@ bool SitAndBuyMedals(GameSession& g, const char* what) {
 }
 
 // The face on the screen against the game's looks.
-struct LeanFace {
-  FaceReference ref;
-  HWND play = nullptr;
-  Picture now;
-  bool Grab() { return CapturePlayWindow(play, now); }
+struct LeanFace : FaceOnScreen {
 
   // Every part a full paint draws shows one of its strip's looks at every place (a part the
   // paint leaves to the tick may still show the face's own picture).
@@ -129,7 +125,7 @@ void RunStart(GameSession& g, const std::wstring& exe, const std::wstring& probe
 
 void RunFace(GameSession& g, const std::wstring& exe) {
   LeanFace face;
-  face.play = g.Child(L"Kv4401Play");
+  face.window = g.Child(L"Kv4401Play");
   if (!Check(face.ref.Load(exe), "the game's looks load from its program")) return;
   if (!SitAndBuyMedals(g, "seated")) return;
 

@@ -36,15 +36,12 @@ int PartOf(const char* strip, int places) {
 }
 
 // The face of the machine the player sits at, as the screen shows it, read part by part.
-struct No2Face {
-  FaceReference ref;
-  HWND play = nullptr;
-  Picture now;
+struct No2Face : FaceOnScreen {
   int displays = -1, animation = -1, top = -1, gauge = -1, lines = -1, stops = -1, medal = -1;
   int misses = 0;
 
   bool Attach(const GameSession& g, const std::wstring& exe) {
-    play = g.Child(L"Kv4401Play");
+    window = g.Child(L"Kv4401Play");
     displays = PartOf("DisplayDigits", 6);
     animation = PartOf("DisplayDigits", 2);
     top = PartOf("TopPictureLooks", 0);
@@ -57,7 +54,6 @@ struct No2Face {
     return Check(parts, "the description has the family's parts") &&
            Check(ref.Load(exe), "the game's looks load from its program");
   }
-  bool Grab() { return CapturePlayWindow(play, now); }
   // Nothing is read from a picture not taken (a check that failed before the first one).
   int Look(int part, int place = 0) const {
     return now.width == 480 && now.height == 432 ? ref.PartLook(now, part, place) : -1;

@@ -41,12 +41,8 @@ int LineCells(int lines) {
 }
 constexpr int kAllCells = 0x1FF, kOuterRows = 0x16D;  // every cell; the top and bottom rows
 
-struct Screen {
-  FaceReference ref;
-  HWND window = nullptr;
-  Picture now;
+struct Screen : FaceOnScreen {
   int misses = 0;
-  bool Grab() { return CapturePlayWindow(window, now); }
 
   // A rectangle in which no pixel is the white of the lit reel paper: the reel light is off.
   bool Dark(int x, int y, int w, int h) const {

@@ -21,11 +21,7 @@ constexpr int kBonusCustomer = 1;  // a customer in a big bonus: its sign band f
 constexpr int kStageMachine = 9;   // free, in the middle of a JAC stage
 const std::wstring kPlayer = L"一郎";
 
-struct No4Face {
-  FaceReference ref;
-  HWND window = nullptr;
-  Picture now;
-  bool Grab() { return CapturePlayWindow(window, now); }
+struct No4Face : FaceOnScreen {
 
   // The look at a place of the first part drawn with a rule (the displays and GAME OVER are
   // listed twice).

@@ -23,11 +23,7 @@ constexpr int kBonusCustomer = 1;   // a customer in a big bonus
 constexpr int kPlainCustomer = 2;   // a customer without a bonus
 const std::wstring kPlayer = L"一郎";
 
-struct No5Face {
-  FaceReference ref;
-  HWND window = nullptr;
-  Picture now;
-  bool Grab() { return CapturePlayWindow(window, now); }
+struct No5Face : FaceOnScreen {
 
   int Look(LookRule rule, int place) const { return ref.RuleLook(now, rule, place); }
   bool Lit(LookRule rule, int place = 0) const { return Look(rule, place) > DotUnlit; }

@@ -23,17 +23,13 @@ const std::wstring kHanako = L"花子";
 // ---- the face ----------------------------------------------------------------------------
 
 // The face of the machine the current player sits at, as the screen shows it.
-struct Face {
-  FaceReference ref;
-  HWND play = nullptr;
-  Picture now;
+struct Face : FaceOnScreen {
 
   // The game's play window and the face bitmaps out of its program file.
   bool Attach(const GameSession& g, const std::wstring& exe) {
-    play = g.Child(L"Kv4401Play");
+    window = g.Child(L"Kv4401Play");
     return Check(ref.Load(exe), "the face bitmaps load from the game");
   }
-  bool Grab() { return CapturePlayWindow(play, now); }
   LampLook Lamp(FaceLamp lamp) const { return ref.Lamp(now, lamp); }
   int Credit() const { return ref.CreditDisplay(now); }
   int Paid(bool* point = nullptr) const { return ref.PaidDisplay(now, point); }

@@ -17,10 +17,10 @@ failures = 0
 
 def FaceModule(game):
     path = os.path.join(no2face.ArtDir(game), 'src', 'face.py')
-    spec = importlib.util.spec_from_file_location('face%d' % game, path)
-    module = importlib.util.module_from_spec(spec)
-    sys.modules[spec.name] = module
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location('face%d' % game, path)
+    module = importlib.util.module_from_spec(found)
+    sys.modules[found.name] = module
+    found.loader.exec_module(module)
     return module
 
 
