@@ -456,7 +456,7 @@ void RunHallTenMinutes(GameSession& g) {
   g.Press(players, IDOK);
   g.WaitGone(players);
   EnterAs(g, 0);
-  WaitUntil([] { return false; }, 600000);
+  WaitUntil([] { return false; }, MeasureMilliseconds());
   PostMessageW(g.Main(), WM_CLOSE, 0, 0);
   ExpectBox(g, L"「花子」さん\nまたのご来店、心よりお待ちしております。", IconInfo, IDOK, "farewell");
   Check(g.WaitExit() == 0, "the game ends");

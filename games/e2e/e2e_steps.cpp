@@ -4,6 +4,7 @@
 #include "games/e2e/e2e_steps.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "games/e2e/face_check.h"
@@ -11,6 +12,13 @@
 #include "hall/player_roster.h"
 
 std::string Hex(const std::wstring& s) { return ToUtf8(s); }
+
+int MeasureMilliseconds() {
+  char text[16];
+  DWORD n = GetEnvironmentVariableA("MERIDOLA_MEASURE_SECONDS", text, sizeof text);
+  int seconds = n > 0 && n < sizeof text ? std::atoi(text) : 0;
+  return seconds > 0 ? seconds * 1000 : 10 * 60 * 1000;
+}
 
 // A message box of the game with this text and icon, answered with `button`.
 bool ExpectBox(GameSession& g, const std::wstring& text, int icon, int button, const char* what) {

@@ -20,6 +20,10 @@ inline const std::wstring kLongName = L"あいうえおかきくけこさ";  // 
 // Where the screenshots go (the runner's folder), empty outside make screenshots.
 extern std::string shotsDir;
 
+// How long the long measurements (hall10, play10) last: ten minutes, or the seconds given in
+// MERIDOLA_MEASURE_SECONDS for a quick look.
+int MeasureMilliseconds();
+
 std::string Hex(const std::wstring& s);
 
 // A message box of the game with this text and icon, answered with `button`.
