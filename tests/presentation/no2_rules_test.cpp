@@ -13,6 +13,7 @@
 #include "presentation/faces/no2_rules.h"
 #include "presentation/game_description.h"
 #include "presentation/sound_dispatch.h"
+#include "tests/presentation/recording_player.h"
 
 namespace {
 
@@ -212,13 +213,7 @@ TEST_P(No2Games, GaugeRuleFitsTheGaugeDrawn) {
   EXPECT_EQ(kGaugeHeight % kGaugeSteps, 0) << "every step a whole number of rows";
 }
 
-struct Call {
-  int id, mode;
-  bool operator==(const Call& o) const { return id == o.id && mode == o.mode; }
-};
-std::vector<Call> calls;
-void Record(int id, int mode) { calls.push_back({id, mode}); }
-using Calls = std::vector<Call>;
+using namespace recording_player;
 
 TEST_P(No2Games, SoundBranches) {
   ResetTickCounters();

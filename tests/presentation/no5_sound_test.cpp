@@ -8,6 +8,7 @@
 #include "base/tick_counters.h"
 #include "presentation/game_description.h"
 #include "presentation/sound_dispatch.h"
+#include "tests/presentation/recording_player.h"
 
 namespace {
 
@@ -21,13 +22,7 @@ enum No5Wave {
   ReelRest = 706,
 };
 
-struct Call {
-  int id, mode;
-  bool operator==(const Call& o) const { return id == o.id && mode == o.mode; }
-};
-using Calls = std::vector<Call>;
-Calls calls;
-void Record(int id, int mode) { calls.push_back({id, mode}); }
+using namespace recording_player;
 
 class No5Sound : public ::testing::Test {
  protected:

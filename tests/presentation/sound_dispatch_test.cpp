@@ -7,15 +7,11 @@
 #include "presentation/sound_dispatch.h"
 #include "base/options.h"
 #include "base/tick_counters.h"
+#include "tests/presentation/recording_player.h"
 
 namespace {
 
-struct Call {
-  int id, mode;
-  bool operator==(const Call& o) const { return id == o.id && mode == o.mode; }
-};
-std::vector<Call> calls;
-void Record(int id, int mode) { calls.push_back({id, mode}); }
+using namespace recording_player;
 
 class SoundDispatch : public ::testing::Test {
  protected:
@@ -44,7 +40,6 @@ class SoundDispatch : public ::testing::Test {
   MachineRecord m;
 };
 
-using Calls = std::vector<Call>;
 
 TEST_F(SoundDispatch, EffectsOfOrdinaryPlay) {
   for (int id : {WaveSingleLinedUp, WaveMedalBet, WaveReelStart, WaveReelRest, WaveMedalPaid,
