@@ -22,13 +22,23 @@ function(meridola_game n)
       COMMENT "Contact sheet of game No.${n}: ${bin}/contact-sheet.png"
       VERBATIM)
     meridola_game_help(${dir} ${n} ${bin})
-    # The artist's check of the game's face: every look cut from the face fits its place.
+    # The artist's check of the game's face: every look cut from the face fits its place. A
+    # game built on another's description is checked by its base's script, told which game.
     set(art_check ${MERIDOLA_GAMES_DIR}/${dir}/art/src/check_face.py)
+    set(art_check_args)
+    if(NOT EXISTS ${art_check})
+      file(READ ${MERIDOLA_GAMES_DIR}/${dir}/game.json description)
+      string(JSON base ERROR_VARIABLE no_base GET "${description}" base)
+      if(NOT no_base)
+        set(art_check ${MERIDOLA_GAMES_DIR}/kv440${base}/art/src/check_face.py)
+        set(art_check_args ${n})
+      endif()
+    endif()
     if(EXISTS ${art_check})
       find_package(Python3 COMPONENTS Interpreter REQUIRED)
       add_test(NAME art_check_${dir}
                COMMAND ${CMAKE_COMMAND} -E env ART_PREVIEW=${bin}/art-check
-                       BMPCONV=$<TARGET_FILE:bmpconv> ${Python3_EXECUTABLE} -B ${art_check})
+                       BMPCONV=$<TARGET_FILE:bmpconv> ${Python3_EXECUTABLE} -B ${art_check} ${art_check_args})
       file(MAKE_DIRECTORY ${bin}/art-check)
     endif()
     return()

@@ -2,43 +2,16 @@
 # cut from the face match it, the shared stop-button look fits all three buttons, the digit
 # strip and the shade band hold only what the OR and AND copies allow.
 import os
-import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import face  # noqa: E402
 from artkit import Svg  # noqa: E402
+from checkkit import Colours, Crop, Differ, Expect, Failures, Render  # noqa: E402
 
 D = os.environ.get('ART_PREVIEW', '/tmp/artprev')
 ART = os.path.join(HERE, '..')
-failures = 0
-
-
-def Render(svg, png):
-    subprocess.check_call(['rsvg-convert', '-o', png, svg])
-    return png
-
-
-def Crop(png, w, h, x, y, out):
-    subprocess.check_call(['convert', png, '-crop', '%dx%d+%d+%d' % (w, h, x, y), '+repage', out])
-    return out
-
-
-def Differ(a, b):
-    r = subprocess.run(['compare', '-metric', 'AE', a, b, 'null:'], capture_output=True, text=True)
-    return int(float(r.stderr.split()[0]))
-
-
-def Expect(name, ok):
-    global failures
-    print('%-60s %s' % (name, 'ok' if ok else 'FAILED'))
-    failures += 0 if ok else 1
-
-
-def Colours(png):
-    out = subprocess.check_output(['convert', png, '-alpha', 'off', '-format', '%c', 'histogram:info:-']).decode()
-    return {line.split('#')[1][:6] for line in out.splitlines() if '#' in line}
 
 
 def FaceWith(state, x, y, w, h, name):
@@ -97,4 +70,4 @@ if __name__ == '__main__':
     shade = Crop(symbols, reels['w'], face.Size(reels['symbols'])[1] - reels['shadeY'], 0, reels['shadeY'],
                  os.path.join(D, 'cf-shade.png'))
     Expect('shade band is only black and white', Colours(shade) == {'000000', 'FFFFFF'})
-    sys.exit(failures)
+    sys.exit(Failures())

@@ -3,16 +3,15 @@
 # ANDs and fills step by step holds only what those copies allow.
 import importlib.util
 import os
-import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import no2face  # noqa: E402
 from artkit import Svg  # noqa: E402
+from checkkit import Colours, Crop, Differ, Expect, Failures, Render  # noqa: E402
 
 D = os.environ.get('ART_PREVIEW', '/tmp/artprev')
-failures = 0
 
 
 def FaceModule(game):
@@ -22,33 +21,6 @@ def FaceModule(game):
     sys.modules[found.name] = module
     found.loader.exec_module(module)
     return module
-
-
-def Render(svg, png):
-    subprocess.check_call(['rsvg-convert', '-o', png, svg])
-    return png
-
-
-def Crop(png, rect, out):
-    x, y, w, h = rect
-    subprocess.check_call(['convert', png, '-crop', '%dx%d+%d+%d' % (w, h, x, y), '+repage', out])
-    return out
-
-
-def Differ(a, b):
-    r = subprocess.run(['compare', '-metric', 'AE', a, b, 'null:'], capture_output=True, text=True)
-    return int(float(r.stderr.split()[0]))
-
-
-def Colours(png):
-    out = subprocess.check_output(['convert', png, '-alpha', 'off', '-format', '%c', 'histogram:info:-']).decode()
-    return {line.split('#')[1][:6] for line in out.splitlines() if '#' in line}
-
-
-def Expect(name, ok):
-    global failures
-    print('%-72s %s' % (name, 'ok' if ok else 'FAILED'))
-    failures += 0 if ok else 1
 
 
 def Overlap(a, b):
@@ -82,7 +54,8 @@ class Checker:
         return Render(path, self.Path(name))
 
     def FaceCrop(self, rect, name):
-        return Crop(self.f502, rect, self.Path(name))
+        x, y, w, h = rect
+        return Crop(self.f502, w, h, x, y, self.Path(name))
 
     def PlacesInside(self):
         L = self.L
@@ -139,8 +112,8 @@ class Checker:
         seams = []
         for k in range(no2face.GAUGE_STEPS):
             row = h - per * (k + 1)
-            a = Crop(lit, (0, row, w, 1), self.Path('gl%d' % k))
-            b = Crop(unlit, (0, row, w, 1), self.Path('gu%d' % k))
+            a = Crop(lit, w, 1, 0, row, self.Path('gl%d' % k))
+            b = Crop(unlit, w, 1, 0, row, self.Path('gu%d' % k))
             seams.append(Differ(a, b) == 0)
         Expect('every step of the gauge begins on a row lit and unlit share', all(seams))
         Expect('the gauge is a whole number of rows per step', h % no2face.GAUGE_STEPS == 0)
@@ -149,7 +122,7 @@ class Checker:
         L = self.L
         w, h = L.digit_size
         digits = self.Png(609)
-        glyphs = [Crop(digits, (0, h * g, w, h), self.Path('d%d' % g)) for g in range(no2face.GLYPHS)]
+        glyphs = [Crop(digits, w, h, 0, h * g, self.Path('d%d' % g)) for g in range(no2face.GLYPHS)]
         Expect('the twenty glyphs all differ',
                all(Differ(glyphs[a], glyphs[b]) > 0 for a in range(len(glyphs)) for b in range(a)))
         printed = [self.FaceCrop((x + w * i, y, w, h), 'cell%d%d' % (k, i))
@@ -160,7 +133,7 @@ class Checker:
     def Shade(self):
         r = self.L.desc.reels
         symbols = self.Png(600)
-        shade = Crop(symbols, (0, r['shadeY'], r['w'], r['shadeRows']), self.Path('shade'))
+        shade = Crop(symbols, r['w'], r['shadeRows'], 0, r['shadeY'], self.Path('shade'))
         Expect('the shade band is only black and white (it is ANDed)', Colours(shade) <= {'000000', 'FFFFFF'})
         Expect('the shade band darkens', '000000' in Colours(shade))
 
@@ -168,15 +141,15 @@ class Checker:
         w, h = self.L.line_lamp_size
         glass = self.Png(604)
         for n in (1, 2, 3):
-            c = Colours(Crop(glass, (0, h * (n - 1), w, h), self.Path('glass%d' % n)))
+            c = Colours(Crop(glass, w, h, 0, h * (n - 1), self.Path('glass%d' % n)))
             Expect('604 picture %d has glass on the key colour' % n, '008080' in c and len(c) > 2)
 
     def Hall(self):
         top, w, h = self.L.band
         machine = self.Png(513)
         band = self.Png(515)
-        looks = [Crop(machine, (0, top, w, h), self.Path('band0'))]
-        looks += [Crop(band, (0, h * k, w, h), self.Path('band%d' % (k + 1))) for k in range(3)]
+        looks = [Crop(machine, w, h, 0, top, self.Path('band0'))]
+        looks += [Crop(band, w, h, 0, h * k, self.Path('band%d' % (k + 1))) for k in range(3)]
         Expect('the hall band has four different looks',
                all(Differ(looks[a], looks[b]) > 0 for a in range(4) for b in range(a)))
 
@@ -192,7 +165,7 @@ def Check(game):
     c.Shade()
     c.LineGlass()
     c.Hall()
-    return failures
+    return Failures()
 
 
 if __name__ == '__main__':

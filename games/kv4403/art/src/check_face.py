@@ -12,15 +12,7 @@ import face  # noqa: E402
 import hallmachine  # noqa: E402
 import symbols  # noqa: E402
 from artkit import Svg, KEY  # noqa: E402
-
-failures = 0
-
-
-def Expect(name, ok, detail=''):
-    global failures
-    print('%-72s %s%s' % (name, 'ok' if ok else 'FAILED', '' if ok else '  ' + detail))
-    failures += 0 if ok else 1
-
+from checkkit import Expect, ExitStatus  # noqa: E402
 
 _drawn = {}
 
@@ -186,5 +178,4 @@ if __name__ == '__main__':
     CheckControls(f)
     CheckSymbols(f)
     CheckHall(f)
-    print('%d failed' % failures)
-    sys.exit(1 if failures else 0)
+    sys.exit(ExitStatus())

@@ -2,7 +2,6 @@
 # from the face match it wherever they are shown, the drawn and painted looks match the face drawn
 # lit, and the face's own colour table reaches the screen unchanged.
 import os
-import struct
 import subprocess
 import sys
 
@@ -11,27 +10,17 @@ sys.path.insert(0, HERE)
 import layout as L  # noqa: E402
 import face  # noqa: E402
 from artkit import LEVELS, Svg  # noqa: E402
+import checkkit  # noqa: E402
+from checkkit import Colours, Differ, Expect, Failures, GameTable, ReadDib, Render  # noqa: E402
 
 D = os.environ.get('ART_PREVIEW', '/tmp/artprev')
 ART = os.path.join(HERE, '..')
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..', '..'))
 BMPCONV = os.environ.get('BMPCONV', os.path.join(ROOT, 'build', 'native', 'tools', 'bmpconv', 'bmpconv'))
-failures = 0
-
-
-def Expect(name, ok, detail=''):
-    global failures
-    print('%-72s %s%s' % (name, 'ok' if ok else 'FAILED', '' if ok or not detail else '  (%s)' % detail))
-    failures += 0 if ok else 1
 
 
 def P(name):
     return os.path.join(D, 'cf4-' + name)
-
-
-def Render(svg, png):
-    subprocess.check_call(['rsvg-convert', '-o', png, svg])
-    return png
 
 
 def Bitmap(ident):
@@ -39,20 +28,7 @@ def Bitmap(ident):
 
 
 def Crop(png, w, h, x, y, name):
-    out = P(name + '.png')
-    subprocess.check_call(['convert', png, '-crop', '%dx%d+%d+%d' % (w, h, x, y), '+repage', out])
-    return out
-
-
-def Differ(a, b):
-    r = subprocess.run(['compare', '-metric', 'AE', a, b, 'null:'], capture_output=True, text=True)
-    return int(float(r.stderr.split()[0]))
-
-
-def Colours(png):
-    out = subprocess.check_output(['convert', png, '-alpha', 'off', '-format', '%c',
-                                   'histogram:info:-']).decode()
-    return {line.split('#')[1][:6] for line in out.splitlines() if '#' in line}
+    return checkkit.Crop(png, w, h, x, y, P(name + '.png'))
 
 
 def FaceDrawn(lit, x, y, w, h, name):
@@ -181,27 +157,6 @@ def CheckPlaces():
     Expect('the pay lines cross no lamp, display or control', not crossed, crossed[:3])
 
 
-def ReadDib(path):
-    data = open(path, 'rb').read()
-    width, height = struct.unpack_from('<ii', data, 18)
-    table = [tuple(data[54 + 4 * i + k] for k in (2, 1, 0)) for i in range(256)]
-    stride = (width + 3) // 4 * 4
-    pixels = set()
-    for row in range(height):
-        start = 1078 + row * stride
-        pixels.update(data[start:start + width])
-    return table, pixels
-
-
-def GameTable():
-    table = [(0, 0, 0)] * 256
-    for bi, start in enumerate((0, 16, 224, 240)):
-        for g in range(4):
-            for r in range(4):
-                table[start + g * 4 + r] = (LEVELS[r], LEVELS[g], LEVELS[bi])
-    return table
-
-
 def Nearest(table, colour):
     return min(range(256), key=lambda i: (sum((a - b) ** 2 for a, b in zip(table[i], colour)), i))
 
@@ -220,7 +175,8 @@ def CheckOwnTable(ident, png):
         return
     bmp = P('%d.bmp' % ident)
     subprocess.check_call([BMPCONV] + L.BitmapOptions(ident) + [png, bmp])
-    table, used = ReadDib(bmp)
+    _, _, table, rows = ReadDib(bmp)
+    used = set(b''.join(rows))
     game = GameTable()
     Expect('%d\'s own table keeps every game colour at its game index' % ident,
            all(table[i] == game[i] for i in list(range(32)) + list(range(224, 256))))
@@ -241,4 +197,4 @@ if __name__ == '__main__':
     CheckDigitsAndShade(f502)
     CheckOwnTable(502, f502)
     CheckOwnTable(501, Bitmap(501))
-    sys.exit(failures)
+    sys.exit(Failures())

@@ -3,7 +3,6 @@
 # the top picture's two looks differ only inside it, and the face keeps its colours on screen.
 #   python3 check_face.py [path of the built 502.bmp]
 import os
-import struct
 import subprocess
 import sys
 
@@ -12,11 +11,11 @@ sys.path.insert(0, HERE)
 import face  # noqa: E402
 import hallmachine  # noqa: E402
 from artkit import LEVELS, Svg  # noqa: E402
+from checkkit import Expect, Failures, GameTable, ReadDib  # noqa: E402
 
 D = os.environ.get('ART_PREVIEW', '/tmp/artprev')
 ART = os.path.join(HERE, '..')
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..', '..'))
-failures = 0
 
 
 class Picture:
@@ -48,12 +47,6 @@ def RenderSvg(s, name):
     return Render(path, name)
 
 
-def Expect(name, ok):
-    global failures
-    print('%-68s %s' % (name, 'ok' if ok else 'FAILED'))
-    failures += 0 if ok else 1
-
-
 def GameColour(c):
     return all(v in LEVELS for v in c)
 
@@ -64,26 +57,6 @@ def FaceIn(state, x, y, w, h, name):
 
 
 # --- how the game shows a picture with a colour table of its own -----------------------------
-def ReadBmp(path):
-    """Colour table (RGB) and pixel indices (rows top to bottom) of an 8-bit DIBITMAP file."""
-    data = open(path, 'rb').read()
-    w, h = struct.unpack_from('<ii', data, 18)
-    table = [(data[54 + 4 * i + 2], data[54 + 4 * i + 1], data[54 + 4 * i]) for i in range(256)]
-    stride = (w + 3) // 4 * 4
-    rows = [data[1078 + stride * (h - 1 - y):1078 + stride * (h - 1 - y) + w] for y in range(h)]
-    return w, h, table, rows
-
-
-def GameTable():
-    table = [(0, 0, 0)] * 256
-    starts = (0, 16, 224, 240)
-    for b in range(4):
-        for g in range(4):
-            for r in range(4):
-                table[starts[b] + 4 * g + r] = (LEVELS[r], LEVELS[g], LEVELS[b])
-    return table
-
-
 def ShownThroughGameTable(colour, table):
     """The colour a copy into a game-table surface gives: each channel cut to its top five bits
     plus 4, then the nearest entry by squared distance, the first on a tie (as GDI does)."""
@@ -93,7 +66,7 @@ def ShownThroughGameTable(colour, table):
 
 
 def CheckOwnTable(bmp, drawn):
-    w, h, table, rows = ReadBmp(bmp)
+    w, h, table, rows = ReadDib(bmp)
     game = GameTable()
     shown = {}
     wrong = 0
@@ -187,4 +160,4 @@ if __name__ == '__main__':
                looks[k] == RenderSvg(s, 'band%d' % k).Crop(0, 0, bw, bh))
     for ident, pic in (('513', m513), ('515', m515), ('605', top), ('604', lit), ('606', digits)):
         Expect('%s is drawn in the game colours only' % ident, all(GameColour(c) for c in pic.rgb))
-    sys.exit(failures)
+    sys.exit(Failures())

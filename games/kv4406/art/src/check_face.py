@@ -8,6 +8,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import quessida  # noqa: E402
 from artkit import Svg  # noqa: E402
+from checkkit import Expect, ExitStatus  # noqa: E402
 import compose  # noqa: E402
 import face  # noqa: E402
 import hallmachine  # noqa: E402
@@ -16,7 +17,6 @@ import layout  # noqa: E402
 import raster  # noqa: E402
 
 D = quessida.DESC
-failures = 0
 
 # The face drawn with every lamp lit and every control pressed or pulled.
 ALL_LIT = tuple(['line%d' % i for i in range(len(layout.LINE_LAMPS))] +
@@ -27,12 +27,6 @@ ALL_LIT = tuple(['line%d' % i for i in range(len(layout.LINE_LAMPS))] +
 LAMP_STRIPS = ('LineLampLooks', 'StopLampLooks', 'MedalLampLooks', 'BonusLampLooks', 'BigChanceLampLooks')
 CONTROLS = (('LeverLooks', ['lever']), ('BetButtonLooks', ['bet']),
             ('StopButtonLooks', ['stop0', 'stop1', 'stop2']))
-
-
-def Expect(name, ok):
-    global failures
-    print('%-72s %s' % (name, 'ok' if ok else 'FAILED'))
-    failures += 0 if ok else 1
 
 
 def FaceDrawn(state, name):
@@ -149,8 +143,7 @@ def Main():
     CheckFace(bitmaps, strips, unlit, lit)
     CheckDigits(strips, unlit)
     CheckHall(bitmaps)
-    print('%d failed' % failures if failures else 'all fit')
-    return 1 if failures else 0
+    return ExitStatus()
 
 
 if __name__ == '__main__':
